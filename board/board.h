@@ -1,0 +1,125 @@
+#pragma once
+
+#include "board/colour.h"
+#include "board/level_table.h"
+#include "board/ports.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace numorra {
+
+// The numbers of one board window; they stay with the window instance when
+// the window is unloaded.
+struct BoardFields {
+    std::int16_t seconds = 0;
+    std::int16_t target = 0;
+    std::int32_t chance = 0;
+    std::int16_t opened = 0;
+};
+
+struct BoxControl {
+    bool enabled = false;
+    Colour colour = kFreshColour;
+};
+
+// The visible half of the board: what its controls show. Built afresh from
+// the design at every load of the window.
+struct BoardControls {
+    std::string label1Caption;
+    std::string label2Caption;
+    std::string text1Text;
+    std::string text2Text;
+    std::string command1Caption;
+    bool text1Enabled = false;
+    bool text2Enabled = false;
+    bool timer1Enabled = false;
+    bool command1Enabled = false;
+    bool command33Enabled = false;
+    std::array<BoxControl, kBoxCount> boxes{};
+
+    // The box at index `box` in box order.
+    const BoxControl& box(int box) const;
+
+    static BoardControls design(Level level);
+};
+
+inline constexpr std::string_view kStartCaption = "&Start Game.";
+inline constexpr std::string_view kNextCaption = "&Next Number";
+
+// The game on one board window. Its public routines are the window's event
+// handlers; the window calls them and mirrors the controls through the
+// observer. A routine called while the board is not loaded throws
+// std::logic_error, since it has no controls to act on.
+class Board {
+public:
+    Board(Level level, RandomSource& random);
+
+    Level level() const { return level_; }
+    const LevelData& data() const { return data_; }
+    const BoardFields& fields() const { return fields_; }
+    const BoardControls& controls() const { return controls_; }
+    bool loaded() const { return observer_ != nullptr; }
+    bool gameInProgress() const { return controls_.timer1Enabled; }
+
+    // Builds the controls from the design; the fields keep their values.
+    void load(BoardObserver& observer, MessageBox& messages);
+    // The controls and the timer are gone with the window.
+    void unload();
+
+    // Start: Command1 and the Game menu's Start Game item run the same steps.
+    void Command1_Click();
+    void startgame_Click();
+    // Stop: Command33 and the Game menu's Stop Game item run the same steps.
+    void Command33_Click();
+    void stopgame_Click();
+    // A click on the box at index `box` in box order.
+    void boxClick(int box);
+    // A tick of the window's running timer.
+    void timerTick();
+
+private:
+    void startRoutine();
+    void stopRoutine();
+    void Timer1_Timer();
+    void Label2_Change();
+    void Text2_Change();
+    void boardLock();
+    void endGameAfterDecision();
+    // Shows a message; false when the board was unloaded while it was open.
+    bool showMessage(const Message& message);
+    void requireLoaded(const char* routine) const;
+
+    void setLabel1Caption(std::string caption);
+    void setLabel2Caption(std::string caption);
+    void setText1Text(std::string text);
+    void setText2Text(std::string text);
+    void setText1Enabled(bool enabled);
+    void setText2Enabled(bool enabled);
+    void setTimer1Enabled(bool enabled);
+    void setCommand1Enabled(bool enabled);
+    void setCommand1Caption(std::string caption);
+    void setCommand33Enabled(bool enabled);
+    void setBoxEnabled(int box, bool enabled);
+    void setBoxColour(int box, Colour colour);
+    void notify(Control control, int box = -1);
+
+    Level level_;
+    const LevelData& data_;
+    RandomSource& random_;
+    BoardObserver* observer_ = nullptr;
+    MessageBox* messages_ = nullptr;
+    BoardFields fields_;
+    BoardControls controls_;
+    // Counts loads and unloads, so a routine waiting on a message can tell
+    // that the window it was acting on has gone meanwhile.
+    unsigned generation_ = 0;
+    // A tick is under way (its time-up message may be open).
+    bool tickRunning_ = false;
+    // A win or the chance limit has ended the game; its message may still be
+    // open. The countdown is frozen from then on.
+    bool decided_ = false;
+};
+
+} // namespace numorra

@@ -1,0 +1,195 @@
+#include "harness.h"
+
+#include <gtest/gtest.h>
+
+namespace numorra::testing {
+namespace {
+
+Message missOn(Level level, int number)
+{
+    return {std::string(levelData(level).missText) + std::to_string(number), "Try Again.",
+            MessageStyle::Information};
+}
+
+Message winOn(Level level)
+{
+    return {std::string(levelData(level).winMessage), "Congratulations.",
+            MessageStyle::Exclamation};
+}
+
+const Message kNoMoreChance{"You Have No More Chance.", "Chance Finished.", MessageStyle::Critical};
+
+class WholeGame : public ::testing::TestWithParam<Level> {};
+
+// A whole game on each level: two misses, then the box with the target.
+TEST_P(WholeGame, MissesThenAWin)
+{
+    const Level level = GetParam();
+    Harness game(level);
+    const LevelData& data = levelData(level);
+    const int winner = 20;
+    const int target = data.boxNumber(winner);
+    const int first = game.boxWithout(target);
+    const int second = game.boxWithout(target, 1);
+
+    game.start(target);
+    game.board.boxClick(first);
+    game.ticks(3);
+    game.board.boxClick(second);
+    game.board.boxClick(winner);
+
+    ASSERT_EQ(game.messages.shown.size(), 3U);
+    EXPECT_EQ(game.messages.shown[0].message, missOn(level, data.boxNumber(first)));
+    EXPECT_EQ(game.messages.shown[1].message, missOn(level, data.boxNumber(second)));
+    EXPECT_EQ(game.messages.shown[2].message, winOn(level));
+
+    // While a miss message is open the count and the box are as before it.
+    const BoardControls& atMiss = game.messages.shown[1].controls;
+    EXPECT_EQ(atMiss.text2Text, "1");
+    EXPECT_EQ(atMiss.box(second).colour, kFreshColour);
+    EXPECT_EQ(atMiss.box(first).colour, kOpenedColour);
+
+    // While the win message is open the game is still running.
+    const BoardControls& atWin = game.messages.shown[2].controls;
+    EXPECT_TRUE(atWin.timer1Enabled);
+    EXPECT_EQ(atWin.text2Text, "2");
+
+    const BoardControls& end = game.controls();
+    EXPECT_FALSE(end.timer1Enabled);
+    EXPECT_TRUE(end.command1Enabled);
+    EXPECT_EQ(end.command1Caption, kNextCaption);
+    EXPECT_FALSE(end.command33Enabled);
+    EXPECT_TRUE(allBoxes(end, false));
+    EXPECT_EQ(end.text2Text, "3");
+    EXPECT_EQ(end.box(winner).colour, kOpenedColour);
+    EXPECT_EQ(end.text1Text, std::to_string(data.startingSeconds - 4));
+    EXPECT_EQ(game.board.fields().opened, target);
+
+    // Clicks on a locked board do nothing.
+    game.board.boxClick(first);
+    EXPECT_EQ(game.messages.shown.size(), 3U);
+}
+
+TEST_P(WholeGame, TheDuplicatedNumberWinsFromEitherBox)
+{
+    const Level level = GetParam();
+    const LevelData& data = levelData(level);
+    std::vector<int> twins;
+    for (int box = 0; box < kBoxCount; ++box) {
+        for (int other = 0; other < kBoxCount; ++other) {
+            if (box != other && data.boxNumber(box) == data.boxNumber(other)) {
+                twins.push_back(box);
+            }
+        }
+    }
+    ASSERT_EQ(twins.size(), 2U);
+    for (const int box : twins) {
+        Harness game(level);
+        game.start(data.boxNumber(box));
+        game.board.boxClick(box);
+        EXPECT_EQ(game.messages.shown.at(0).message, winOn(level));
+        EXPECT_FALSE(game.board.gameInProgress());
+    }
+}
+
+TEST_P(WholeGame, EightMissesEndItByTheChanceLimit)
+{
+    const Level level = GetParam();
+    Harness game(level);
+    const int target = levelData(level).targetOffset + kTargetSpan - 1;
+    game.start(target);
+    for (int opening = 1; opening <= 7; ++opening) {
+        game.board.boxClick(game.boxWithout(target, opening));
+        EXPECT_EQ(game.controls().text2Text, std::to_string(opening));
+        EXPECT_TRUE(game.board.gameInProgress());
+    }
+    const int eighth = game.boxWithout(target, 8);
+    game.board.boxClick(eighth);
+
+    ASSERT_EQ(game.messages.shown.size(), 9U);
+    EXPECT_EQ(game.messages.shown[7].message.title, "Try Again.");
+    EXPECT_EQ(game.messages.shown[8].message, kNoMoreChance);
+    // The limit's message comes after the count and before the colour.
+    EXPECT_EQ(game.messages.shown[8].controls.text2Text, "8");
+    EXPECT_EQ(game.messages.shown[8].controls.box(eighth).colour, kFreshColour);
+    EXPECT_EQ(game.controls().box(eighth).colour, kOpenedColour);
+    EXPECT_FALSE(game.board.gameInProgress());
+    EXPECT_EQ(game.controls().command1Caption, kNextCaption);
+    EXPECT_TRUE(allBoxes(game.controls(), false));
+    EXPECT_FALSE(game.controls().command33Enabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, WholeGame,
+                         ::testing::Values(Level::Easy, Level::Medium, Level::Hard));
+
+TEST(Openings, AWinOnTheEighthOpeningIsFollowedByTheChanceLimit)
+{
+    Harness game(Level::Easy);
+    game.start(81); // Command32, index 30
+    for (int box = 0; box < 7; ++box) {
+        game.board.boxClick(box);
+    }
+    game.board.boxClick(30);
+    const auto texts = game.messages.texts();
+    ASSERT_EQ(texts.size(), 9U);
+    EXPECT_EQ(game.messages.shown[7].message, winOn(Level::Easy));
+    EXPECT_EQ(game.messages.shown[8].message, kNoMoreChance);
+    EXPECT_EQ(game.messages.shown[8].controls.text2Text, "8");
+    EXPECT_EQ(game.controls().boxes[30].colour, kOpenedColour);
+    EXPECT_FALSE(game.board.gameInProgress());
+}
+
+TEST(Openings, TheSameBoxAgainIsJudgedAndCountedAgain)
+{
+    Harness game(Level::Easy);
+    game.start(100);
+    game.board.boxClick(4);
+    game.board.boxClick(4);
+    game.board.boxClick(9);
+    game.board.boxClick(4);
+    EXPECT_EQ(game.messages.texts(),
+              (std::vector<std::string>{":-( Sorry! This Button Contains : 378",
+                                        ":-( Sorry! This Button Contains : 378",
+                                        ":-( Sorry! This Button Contains : 366",
+                                        ":-( Sorry! This Button Contains : 378"}));
+    EXPECT_EQ(game.controls().text2Text, "4");
+    EXPECT_TRUE(game.controls().boxes[4].enabled);
+}
+
+TEST(Openings, TheLastNumberOfAnEarlierGameCanWinTheNextOne)
+{
+    Harness game(Level::Easy);
+    game.start(100);
+    game.board.boxClick(8); // 176, a miss
+    game.board.Command33_Click();
+    ASSERT_EQ(game.controls().label2Caption, "176");
+
+    game.start(176);
+    game.board.boxClick(8);
+    EXPECT_EQ(game.messages.shown.back().message, winOn(Level::Easy));
+    EXPECT_FALSE(game.board.gameInProgress());
+}
+
+TEST(Openings, TwinBoxesOneAfterTheOtherAreBothJudged)
+{
+    Harness game(Level::Medium);
+    game.start(400);
+    game.board.boxClick(19); // Command21, 368
+    game.board.boxClick(38); // Command44, 368
+    EXPECT_EQ(game.messages.shown.size(), 2U);
+    EXPECT_EQ(game.messages.shown[1].message, missOn(Level::Medium, 368));
+}
+
+TEST(Openings, TheWindowIsToldOfEveryVisibleChangeInOrder)
+{
+    Harness game(Level::Easy);
+    game.start(100);
+    game.observer.changes.clear();
+    game.board.boxClick(6);
+    EXPECT_EQ(game.observer.changes,
+              (std::vector<ControlChange>{{Control::Label2}, {Control::Text2}, {Control::Box, 6}}));
+    EXPECT_THROW(game.board.boxClick(kBoxCount), std::out_of_range);
+}
+
+} // namespace
+} // namespace numorra::testing

@@ -1,0 +1,84 @@
+#include "board/level_table.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace numorra {
+namespace {
+
+TEST(LevelTable, EachLevelHidesExactlyOneNumberInTwoBoxes)
+{
+    const std::map<Level, std::pair<int, std::set<std::string_view>>> expected{
+        {Level::Easy, {321, {"Command15", "Command17"}}},
+        {Level::Medium, {368, {"Command21", "Command44"}}},
+        {Level::Hard, {422, {"Command5", "Command12"}}},
+    };
+    for (const Level level : kLevels) {
+        std::map<int, std::set<std::string_view>> holders;
+        for (int box = 0; box < kBoxCount; ++box) {
+            const auto index = static_cast<std::size_t>(box);
+            holders[levelData(level).boxNumbers.at(index)].insert(kBoxPlaces.at(index).name);
+        }
+        EXPECT_EQ(holders.size(), 39U);
+        for (const auto& [number, boxes] : holders) {
+            if (boxes.size() > 1) {
+                EXPECT_EQ(number, expected.at(level).first);
+                EXPECT_EQ(boxes, expected.at(level).second);
+            }
+        }
+    }
+}
+
+TEST(LevelTable, EveryBoxNumberCanBeATarget)
+{
+    for (const Level level : kLevels) {
+        const LevelData& data = levelData(level);
+        for (const std::int16_t number : data.boxNumbers) {
+            EXPECT_GE(number, data.targetOffset);
+            EXPECT_LT(number, data.targetOffset + kTargetSpan);
+        }
+    }
+}
+
+TEST(LevelTable, BoxesFillTheGridOnceEach)
+{
+    std::set<std::pair<int, int>> places;
+    for (int row = 1; row <= kGridRows; ++row) {
+        for (int column = 1; column <= kGridColumns; ++column) {
+            const int box = boxAt(row, column);
+            const BoxPlace& place = kBoxPlaces.at(static_cast<std::size_t>(box));
+            EXPECT_EQ(place.row, row);
+            EXPECT_EQ(place.column, column);
+            places.insert({row, column});
+        }
+    }
+    EXPECT_EQ(places.size(), static_cast<std::size_t>(kBoxCount));
+    EXPECT_THROW(boxAt(0, 1), std::out_of_range);
+    EXPECT_THROW(boxAt(1, 9), std::out_of_range);
+}
+
+TEST(LevelTable, BoxOrderSkipsTheStartAndStopButtonsAndTheMissingNames)
+{
+    std::set<std::string_view> names;
+    for (const BoxPlace& place : kBoxPlaces) {
+        names.insert(place.name);
+    }
+    EXPECT_EQ(names.size(), static_cast<std::size_t>(kBoxCount));
+    for (const char* absent : {"Command1", "Command33", "Command34", "Command35", "Command36"}) {
+        EXPECT_EQ(names.count(absent), 0U) << absent;
+    }
+    EXPECT_EQ(kBoxPlaces.front().name, "Command2");
+    EXPECT_EQ(kBoxPlaces.back().name, "Command45");
+}
+
+TEST(LevelTable, HelpTextsNameTheLevelsTime)
+{
+    EXPECT_NE(levelData(Level::Easy).helpText.find("30 seconds"), std::string_view::npos);
+    EXPECT_NE(levelData(Level::Medium).helpText.find("20 seconds"), std::string_view::npos);
+    EXPECT_NE(levelData(Level::Hard).helpText.find("10 seconds"), std::string_view::npos);
+}
+
+} // namespace
+} // namespace numorra
