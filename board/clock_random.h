@@ -15,7 +15,7 @@ public:
     double draw() override;
 
 private:
-    std::mt19937_64 engine_;
+    std::mt19937_64 engine_{std::random_device{}()};
 };
 
 } // namespace numorra

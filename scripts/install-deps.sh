@@ -13,7 +13,7 @@ packages=(
   # lint
   clang-format clang-tidy
   # running real windows without a screen, and looking at them
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils imagemagick xdotool
   # install and package checks
   desktop-file-utils appstream dpkg-dev file
 )

@@ -6,4 +6,11 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset release
 cmake --build --preset release
-echo "play: the rules library is built; the game's windows are not written yet."
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "play: there is no display here, so the game's windows cannot be shown." >&2
+  echo "play: on a desktop run it again; without one, run it under Xvfb:" >&2
+  echo "play:   xvfb-run -a build/release/ui/numorra" >&2
+  exit 1
+fi
+exec build/release/ui/numorra "$@"

@@ -1,0 +1,412 @@
+#include "board/level_table.h"
+#include "ui/about_window.h"
+#include "ui/board_window.h"
+#include "ui/colours.h"
+#include "ui/face_button.h"
+#include "ui/message_box.h"
+#include "ui/windows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace numorra;
+using namespace numorra::ui;
+
+namespace {
+
+class FixedRandom final : public RandomSource {
+public:
+    void reseed() override {}
+    double draw() override { return r; }
+    double r = 0.0;
+};
+
+// Every message the windows show, in order; tests never see a real box.
+struct MessageLog {
+    std::vector<Message> shown;
+};
+
+class LoggedMessageBox final : public MessageBox {
+public:
+    explicit LoggedMessageBox(MessageLog& log) : log_(log) {}
+    void show(const Message& message) override { log_.shown.push_back(message); }
+
+private:
+    MessageLog& log_;
+};
+
+class FakePicker final : public ColourPicker {
+public:
+    FakePicker(Colour offered, Colour* chosen) : colour_(offered), chosen_(chosen) {}
+    void open() override
+    {
+        if (*chosen_ != 0) {
+            colour_ = *chosen_;
+        }
+    }
+    Colour colour() const override { return colour_; }
+
+private:
+    Colour colour_;
+    Colour* chosen_;
+};
+
+// The windows with their outside replaced: scripted draws, logged
+// messages, a scripted colour picker and a recorded end of the program.
+struct Program {
+    Program()
+    {
+        Services services;
+        services.random = &random;
+        services.messageBox = [this](QWidget*) { return std::make_unique<LoggedMessageBox>(log); };
+        services.colourPicker = [this](QWidget*, Colour offered) {
+            return std::make_unique<FakePicker>(offered, &pickedColour);
+        };
+        services.endProgram = [this] { ++ends; };
+        windows = std::make_unique<Windows>(services);
+        windows->load(Level::Easy);
+        windows->show(Level::Easy);
+    }
+
+    BoardWindow* board(Level level = Level::Easy) const { return windows->boardWindow(level); }
+
+    template <typename Widget> Widget* control(const char* name, Level level = Level::Easy) const
+    {
+        return board(level)->findChild<Widget*>(QString::fromLatin1(name));
+    }
+
+    QAction* item(const char* name, Level level = Level::Easy) const
+    {
+        return control<QAction>(name, level);
+    }
+
+    void startWithTarget(int target, Level level = Level::Easy)
+    {
+        random.r = (target - levelData(level).targetOffset + 0.5) / kTargetSpan;
+        QTest::mouseClick(control<QPushButton>("Command1", level), Qt::LeftButton);
+    }
+
+    // Shortcuts reach only the active window.
+    static void activate(QWidget* window)
+    {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+
+    // Lets the event that is being handled finish, as the event loop would.
+    static void settle()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    FixedRandom random;
+    MessageLog log;
+    Colour pickedColour = 0;
+    int ends = 0;
+    std::unique_ptr<Windows> windows;
+};
+
+} // namespace
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void freshBoardWindowShowsItsDesign();
+    void theTabOrderFollowsTheDesign();
+    void aWholeGameThroughTheWidgets();
+    void functionKeysStartAndStopAndTheTimerCountsDown();
+    void levelSwitchRebuildsTheWindowAndKeepsTheAboutWindow();
+    void aboutIsOneWindowAndItsOkUnloadsIt();
+    void theProgramEndsWhenNothingIsLeftOnScreen();
+    void exitEndsAtOnce();
+    void backgroundColours();
+    void howToPlayNamesTheLevelsTime();
+    void aRealMessageBoxHasTitleTextIconAndOk();
+};
+
+void WindowsTest::freshBoardWindowShowsItsDesign()
+{
+    for (const Level level : kLevels) {
+        Program program;
+        if (level != Level::Easy) {
+            program.windows->switchLevel(Level::Easy, level);
+        }
+        BoardWindow* window = program.board(level);
+        QCOMPARE(window->objectName().toStdString(), std::string(levelData(level).windowName));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Numorra v 1.0"));
+        QCOMPARE(window->centralWidget()->size(), QSize(389, 320));
+        QCOMPARE(program.control<QLabel>("Label3", level)->text(), QStringLiteral("Time Remaing"));
+        QCOMPARE(program.control<QLineEdit>("Text1", level)->text(),
+                 QString::number(levelData(level).startingSeconds - 1));
+        QVERIFY(!program.control<QLineEdit>("Text1", level)->isEnabled());
+        QCOMPARE(program.control<QLabel>("Label1", level)->text(), QStringLiteral("0"));
+        QCOMPARE(program.control<QLabel>("Label1", level)->pos(), QPoint(128, 64));
+        QVERIFY(program.control<QLabel>("Label1", level)->font().bold());
+        QVERIFY(program.control<QLabel>("Label2", level)->isHidden());
+        QCOMPARE(program.control<QPushButton>("Command1", level)->text(),
+                 QStringLiteral("&Start Game."));
+        QVERIFY(program.control<QPushButton>("Command1", level)->isEnabled());
+        QCOMPARE(program.control<QPushButton>("Command33", level)->text(),
+                 QStringLiteral("Stop &Game."));
+        QVERIFY(!program.control<QPushButton>("Command33", level)->isEnabled());
+        QCOMPARE(program.control<QPushButton>("Command33", level)->geometry(),
+                 QRect(152, 32, 233, 25));
+        auto* corner = program.control<FaceButton>("Command39", level);
+        QCOMPARE(corner->geometry(), QRect(8, 88, 41, 33));
+        QCOMPARE(program.control<FaceButton>("Command30", level)->geometry(),
+                 QRect(344, 280, 41, 33));
+        QVERIFY(!corner->isEnabled());
+        QCOMPARE(corner->faceColour(), window->palette().color(QPalette::Button));
+        QVERIFY(corner->text().isEmpty());
+        QCOMPARE(program.control<QTimer>("Timer1", level)->interval(), 1000);
+        QVERIFY(!program.control<QTimer>("Timer1", level)->isActive());
+        for (const Level other : kLevels) {
+            const char* name = other == Level::Easy     ? "easy"
+                               : other == Level::Medium ? "medium"
+                                                        : "hard";
+            QCOMPARE(program.item(name, level)->isChecked(), other == level);
+        }
+        QVERIFY(program.item("default", level)->isChecked());
+        QVERIFY(!program.item("customcolors", level)->isChecked());
+        QCOMPARE(program.item("startgame", level)->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(program.item("stopgame", level)->shortcut(), QKeySequence(Qt::Key_F4));
+        QCOMPARE(program.board(level)->findChild<QMenu*>("backgroundcolors")->title(),
+                 QStringLiteral("&Backgound Colors"));
+    }
+}
+
+void WindowsTest::theTabOrderFollowsTheDesign()
+{
+    Program program;
+    auto* widget = program.control<QWidget>("Command1");
+    QCOMPARE(program.board()->focusWidget(), widget);
+    QStringList order;
+    for (int step = 0; step < 43; ++step) {
+        widget = widget->nextInFocusChain();
+        while (widget->objectName().isEmpty() || widget->focusPolicy() == Qt::NoFocus) {
+            widget = widget->nextInFocusChain();
+        }
+        order << widget->objectName();
+    }
+    QCOMPARE(order.at(0), QStringLiteral("Command2"));
+    QCOMPARE(order.at(29), QStringLiteral("Command31"));
+    QCOMPARE(order.at(30), QStringLiteral("Command37"));
+    QCOMPARE(order.at(38), QStringLiteral("Command45"));
+    QCOMPARE(order.at(39), QStringLiteral("Command32"));
+    QCOMPARE(order.at(40), QStringLiteral("Command33"));
+}
+
+void WindowsTest::aWholeGameThroughTheWidgets()
+{
+    Program program;
+    program.startWithTarget(176); // Command10
+    QCOMPARE(program.control<QLabel>("Label1")->text(), QStringLiteral("176"));
+    QVERIFY(program.control<QLabel>("Label1")->width() > 9); // widened for three digits
+    QVERIFY(program.control<QTimer>("Timer1")->isActive());
+    QVERIFY(!program.control<QPushButton>("Command1")->isEnabled());
+    QVERIFY(program.control<QPushButton>("Command33")->isEnabled());
+
+    auto* miss = program.control<FaceButton>("Command2");
+    QTest::mouseClick(miss, Qt::LeftButton);
+    QCOMPARE(program.log.shown.back().text, std::string(":-( Sorry! This Button Contains : 317"));
+    QCOMPARE(miss->faceColour(), QColor(255, 0, 0));
+    QCOMPARE(program.control<QLineEdit>("Text2")->text(), QStringLiteral("1"));
+    QCOMPARE(miss->accessibleDescription(), QStringLiteral("Opened in this game"));
+
+    QTest::mouseClick(program.control<FaceButton>("Command10"), Qt::LeftButton);
+    QCOMPARE(program.log.shown.back().title, std::string("Congratulations."));
+    QVERIFY(!program.control<QTimer>("Timer1")->isActive());
+    QCOMPARE(program.control<QPushButton>("Command1")->text(), QStringLiteral("&Next Number"));
+    QVERIFY(!program.control<FaceButton>("Command10")->isEnabled());
+
+    // Alt+N presses the Start button once it reads "&Next Number".
+    program.random.r = 0.5;
+    Program::activate(program.board());
+    QTest::keyClick(program.board(), Qt::Key_N, Qt::AltModifier);
+    // An access key presses its button the way a click would, animated.
+    QTRY_VERIFY(program.control<QTimer>("Timer1")->isActive());
+    QCOMPARE(miss->faceColour(), program.board()->palette().color(QPalette::Button));
+}
+
+void WindowsTest::functionKeysStartAndStopAndTheTimerCountsDown()
+{
+    Program program;
+    program.random.r = 0.0;
+    Program::activate(program.board());
+    QTest::keyClick(program.board(), Qt::Key_F2);
+    QCOMPARE(program.control<QLabel>("Label1")->text(), QStringLiteral("55"));
+    for (int tick = 0; tick < 29; ++tick) {
+        program.board()->Timer1_Timer();
+    }
+    QCOMPARE(program.control<QLineEdit>("Text1")->text(), QStringLiteral("1"));
+    QTest::keyClick(program.board(), Qt::Key_F4);
+    QVERIFY(!program.control<QTimer>("Timer1")->isActive());
+    QVERIFY(!program.control<FaceButton>("Command2")->isEnabled());
+    QVERIFY(program.log.shown.empty());
+
+    QTest::keyClick(program.board(), Qt::Key_F2);
+    for (int tick = 0; tick < 30; ++tick) {
+        program.board()->Timer1_Timer();
+    }
+    QCOMPARE(program.log.shown.size(), std::size_t{1});
+    QCOMPARE(program.log.shown.back().text, std::string("Your Time is Up."));
+    QCOMPARE(program.control<QLineEdit>("Text1")->text(), QStringLiteral("0"));
+    QVERIFY(!program.control<QTimer>("Timer1")->isActive());
+}
+
+void WindowsTest::levelSwitchRebuildsTheWindowAndKeepsTheAboutWindow()
+{
+    Program program;
+    program.startWithTarget(300);
+    program.item("about")->trigger();
+    QPointer<BoardWindow> easy = program.board();
+    program.item("hard")->trigger();
+    Program::settle();
+    QVERIFY(easy.isNull());
+    QVERIFY(program.windows->aboutWindow() != nullptr);
+    QVERIFY(program.board(Level::Hard)->isVisible());
+    QCOMPARE(program.control<QLineEdit>("Text1", Level::Hard)->text(), QStringLiteral("10"));
+    QCOMPARE(program.ends, 0);
+
+    // Back on Easy: the design again, the board state kept in the instance.
+    program.item("easy", Level::Hard)->trigger();
+    Program::settle();
+    QCOMPARE(program.control<QPushButton>("Command1")->text(), QStringLiteral("&Start Game."));
+    QCOMPARE(program.control<QLabel>("Label1")->text(), QStringLiteral("0"));
+    QVERIFY(!program.control<QTimer>("Timer1")->isActive());
+    QCOMPARE(program.windows->board(Level::Easy)->fields().target, 300);
+
+    // The level of the window in use reloads it.
+    program.startWithTarget(301);
+    program.item("easy")->trigger();
+    Program::settle();
+    QCOMPARE(program.control<QLabel>("Label1")->text(), QStringLiteral("0"));
+    QVERIFY(program.log.shown.empty());
+}
+
+void WindowsTest::aboutIsOneWindowAndItsOkUnloadsIt()
+{
+    Program program;
+    program.item("about")->trigger();
+    AboutWindow* about = program.windows->aboutWindow();
+    program.item("about")->trigger();
+    QCOMPARE(program.windows->aboutWindow(), about);
+    QCOMPARE(about->windowTitle(), QStringLiteral("About Numorra v 1.0"));
+    QCOMPARE(about->size(), QSize(312, 211));
+    QCOMPARE(about->findChild<QLabel*>("Label2")->text(), QStringLiteral("Made By Ombrevale"));
+    QVERIFY(!about->findChild<QLabel*>("Image1")->pixmap().isNull());
+    Program::activate(about);
+    QTest::keyClick(about, Qt::Key_O, Qt::AltModifier);
+    QTRY_VERIFY(program.windows->aboutWindow() == nullptr);
+    Program::settle();
+    QCOMPARE(program.ends, 0);
+}
+
+void WindowsTest::theProgramEndsWhenNothingIsLeftOnScreen()
+{
+    {
+        Program program;
+        program.startWithTarget(100);
+        program.board()->close();
+        Program::settle();
+        QCOMPARE(program.ends, 1);
+        QVERIFY(program.log.shown.empty());
+    }
+    {
+        Program program;
+        program.item("about")->trigger();
+        program.board()->close();
+        Program::settle();
+        QCOMPARE(program.ends, 0);
+        program.windows->aboutWindow()->close();
+        Program::settle();
+        QCOMPARE(program.ends, 1);
+    }
+}
+
+void WindowsTest::exitEndsAtOnce()
+{
+    Program program;
+    program.startWithTarget(100);
+    program.item("about")->trigger();
+    program.item("exit")->trigger();
+    QCOMPARE(program.ends, 1);
+    QVERIFY(program.board() == nullptr);
+    QVERIFY(program.windows->aboutWindow() == nullptr);
+    Program::settle();
+    QCOMPARE(program.ends, 1);
+    QVERIFY(program.log.shown.empty());
+}
+
+void WindowsTest::backgroundColours()
+{
+    Program program;
+    program.pickedColour = rgbColour(0, 128, 255);
+    program.item("customcolors")->trigger();
+    QCOMPARE(program.board()->backgroundColour(), rgbColour(0, 128, 255));
+    QCOMPARE(program.board()->centralWidget()->palette().color(QPalette::Window),
+             QColor(0, 128, 255));
+    QVERIFY(!program.item("default")->isChecked());
+    QVERIFY(program.item("customcolors")->isChecked());
+
+    program.item("default")->trigger();
+    QCOMPARE(program.board()->backgroundColour(), kFreshColour);
+    QVERIFY(!program.item("default")->isChecked());
+    QVERIFY(program.item("customcolors")->isChecked());
+
+    // Cancelled: the picker reports what it offered, the look stays.
+    program.pickedColour = 0;
+    program.item("customcolors")->trigger();
+    QCOMPARE(program.board()->backgroundColour(), rgbColour(0, 128, 255));
+}
+
+void WindowsTest::howToPlayNamesTheLevelsTime()
+{
+    Program program;
+    program.windows->switchLevel(Level::Easy, Level::Medium);
+    program.item("howtoplay", Level::Medium)->trigger();
+    QCOMPARE(program.log.shown.back().title, std::string("Help"));
+    QVERIFY(program.log.shown.back().text.find("8 chances and 20 seconds") != std::string::npos);
+    QCOMPARE(program.log.shown.back().style, MessageStyle::Information);
+}
+
+void WindowsTest::aRealMessageBoxHasTitleTextIconAndOk()
+{
+    QWidget owner;
+    ToolkitMessageBox messages(&owner);
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = static_cast<int>(box->buttons().size());
+        QCOMPARE(box->parentWidget(), &owner);
+        box->button(QMessageBox::Ok)->click();
+    });
+    messages.show({"Your Time is Up.", "Time Up", MessageStyle::Critical});
+    QCOMPARE(title, QStringLiteral("Time Up"));
+    QCOMPARE(text, QStringLiteral("Your Time is Up."));
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(buttons, 1);
+}
+
+QTEST_MAIN(WindowsTest)
+#include "windows_test.moc"

@@ -1,0 +1,84 @@
+#include "ui/about_window.h"
+
+#include "ui/colours.h"
+#include "ui/design.h"
+#include "ui/face_button.h"
+#include "ui/handler_guard.h"
+#include "ui/icons.h"
+#include "ui/placement.h"
+#include "ui/qt_text.h"
+#include "ui/windows.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+
+#include <stdexcept>
+
+namespace numorra::ui {
+
+namespace {
+
+constexpr int kImageSize = 32;
+
+} // namespace
+
+AboutWindow::AboutWindow(Windows& windows) : QWidget(nullptr), windows_(windows)
+{
+    setObjectName(QStringLiteral("aboutme"));
+    setWindowTitle(toQString(kAboutCaption));
+    setWindowIcon(aboutIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kAboutClient.toPixels().size());
+    const QColor grey = toQColor(kAboutBackground, palette());
+    QPalette background = palette();
+    background.setColor(QPalette::Window, grey);
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    for (const ControlDesign& design : aboutControls()) {
+        QWidget* widget = nullptr;
+        switch (design.kind) {
+        case ControlKind::Image: {
+            auto* image = new QLabel(this);
+            image->setPixmap(
+                applicationIcon().pixmap(QSize(kImageSize, kImageSize), devicePixelRatioF()));
+            image->setAccessibleName(tr("Numorra badge"));
+            widget = image;
+            break;
+        }
+        case ControlKind::Label:
+            widget = new QLabel(toQString(design.text), this);
+            break;
+        case ControlKind::Button: {
+            auto* button = new FaceButton(this);
+            button->setText(toQString(design.text));
+            button->setFaceColour(grey);
+            connect(button, &QPushButton::clicked, this,
+                    [this] { runHandler("Command1_Click", [this] { windows_.unloadAbout(); }); });
+            widget = button;
+            break;
+        }
+        case ControlKind::TextBox:
+            throw std::logic_error("the About window has no text box");
+        }
+        widget->setObjectName(toQString(design.name));
+        widget->setGeometry(design.place.toPixels());
+        if (design.points > 0) {
+            widget->setFont(designFont(design.points));
+        }
+        if (auto* label = qobject_cast<QLabel*>(widget);
+            label != nullptr && label->pixmap().isNull()) {
+            label->adjustSize();
+        }
+    }
+    findChild<QWidget*>(QStringLiteral("Command1"))->setFocus();
+}
+
+void AboutWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    windows_.unloadAbout();
+}
+
+} // namespace numorra::ui

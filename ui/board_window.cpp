@@ -1,0 +1,403 @@
+#include "ui/board_window.h"
+
+#include "ui/colours.h"
+#include "ui/design.h"
+#include "ui/face_button.h"
+#include "ui/handler_guard.h"
+#include "ui/icons.h"
+#include "ui/placement.h"
+#include "ui/qt_text.h"
+#include "ui/windows.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace numorra::ui {
+
+namespace {
+
+constexpr int kTickMilliseconds = 1000;
+
+using MenuHandler = void (BoardWindow::*)();
+
+} // namespace
+
+BoardWindow::BoardWindow(Board& board, Windows& windows, const Services& services)
+    : board_(board), windows_(windows), messages_(services.messageBox(this)),
+      commonDialog1_(services.colourPicker(this, kFreshColour))
+{
+    setObjectName(toQString(board_.data().windowName));
+    setWindowTitle(toQString(kBoardCaption));
+    setWindowIcon(applicationIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setFixedSize(kBoardClient.toPixels().size());
+    client_->setAutoFillBackground(true);
+    setCentralWidget(client_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(kTickMilliseconds);
+    timer1_->setTimerType(Qt::PreciseTimer);
+    connect(timer1_, &QTimer::timeout, this, &BoardWindow::Timer1_Timer);
+
+    buildControls();
+    buildBoxes();
+    buildMenu();
+    buildTabOrder();
+    connectHandlers();
+
+    board_.load(*this, *messages_);
+    attached_ = true;
+    mirrorAll();
+    setBackgroundColour(kFreshColour);
+    command1_->setFocus();
+}
+
+BoardWindow::~BoardWindow()
+{
+    tearDown();
+}
+
+void BoardWindow::tearDown()
+{
+    timer1_->stop();
+    if (attached_) {
+        attached_ = false;
+        board_.unload();
+    }
+}
+
+void BoardWindow::buildControls()
+{
+    for (const ControlDesign& design : boardControls()) {
+        QWidget* widget = nullptr;
+        switch (design.kind) {
+        case ControlKind::Label: {
+            auto* label = new QLabel(toQString(design.text), client_);
+            if (design.textColour) {
+                QPalette palette = label->palette();
+                palette.setColor(QPalette::WindowText, toQColor(*design.textColour, palette));
+                label->setPalette(palette);
+            }
+            widget = label;
+            break;
+        }
+        case ControlKind::TextBox:
+            widget = new QLineEdit(client_);
+            break;
+        case ControlKind::Button:
+            widget = new QPushButton(toQString(design.text), client_);
+            break;
+        case ControlKind::Image:
+            throw std::logic_error("a board window has no image");
+        }
+        widget->setObjectName(toQString(design.name));
+        widget->setGeometry(design.place.toPixels());
+        if (design.points > 0) {
+            widget->setFont(designFont(design.points));
+        }
+        widget->setVisible(design.visible);
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            label->adjustSize();
+        }
+    }
+    label1_ = client_->findChild<QLabel*>(QStringLiteral("Label1"));
+    label2_ = client_->findChild<QLabel*>(QStringLiteral("Label2"));
+    text1_ = client_->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    text2_ = client_->findChild<QLineEdit*>(QStringLiteral("Text2"));
+    command1_ = client_->findChild<QPushButton*>(QStringLiteral("Command1"));
+    command33_ = client_->findChild<QPushButton*>(QStringLiteral("Command33"));
+    // Alt+G belongs to the Game menu; Stop has F4 of its own.
+    command33_->setShortcut(QKeySequence());
+}
+
+void BoardWindow::buildBoxes()
+{
+    for (int box = 0; box < kBoxCount; ++box) {
+        auto* button = new FaceButton(client_);
+        button->setObjectName(toQString(kBoxPlaces.at(static_cast<std::size_t>(box)).name));
+        button->setGeometry(boxPlace(box).toPixels());
+        boxes_.at(static_cast<std::size_t>(box)) = button;
+    }
+}
+
+void BoardWindow::buildMenu()
+{
+    std::map<std::string_view, QMenu*> menus;
+    const auto isParent = [](std::string_view name) {
+        return std::ranges::any_of(
+            boardMenu(), [name](const MenuItemDesign& item) { return item.parent == name; });
+    };
+    for (const MenuItemDesign& item : boardMenu()) {
+        QMenu* parent = item.parent.empty() ? nullptr : menus.at(item.parent);
+        if (isParent(item.name)) {
+            QMenu* menu = parent == nullptr ? menuBar()->addMenu(toQString(item.caption))
+                                            : parent->addMenu(toQString(item.caption));
+            menu->setObjectName(toQString(item.name));
+            menus.emplace(item.name, menu);
+            continue;
+        }
+        QAction* action = parent->addAction(toQString(item.caption));
+        action->setObjectName(toQString(item.name));
+        if (!item.shortcut.empty()) {
+            action->setShortcut(QKeySequence(toQString(item.shortcut)));
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+        action->setCheckable(item.mark != MenuMark::None);
+        action->setChecked(item.mark == MenuMark::On ||
+                           (item.mark == MenuMark::OwnLevel && item.level == level()));
+    }
+    default_ = findChild<QAction*>(QStringLiteral("default"));
+    customcolors_ = findChild<QAction*>(QStringLiteral("customcolors"));
+}
+
+void BoardWindow::buildTabOrder()
+{
+    std::map<int, QWidget*> byIndex;
+    for (const ControlDesign& design : boardControls()) {
+        if (design.kind != ControlKind::Label) {
+            byIndex.emplace(design.tabIndex, client_->findChild<QWidget*>(toQString(design.name)));
+        }
+    }
+    for (int box = 0; box < kBoxCount; ++box) {
+        byIndex.emplace(boxTabIndex(box), boxes_.at(static_cast<std::size_t>(box)));
+    }
+    QWidget* previous = nullptr;
+    for (const auto& [index, widget] : byIndex) {
+        if (previous != nullptr) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+void BoardWindow::connectHandlers()
+{
+    connect(command1_, &QPushButton::clicked, this,
+            [this] { runHandler("Command1_Click", [this] { board_.Command1_Click(); }); });
+    connect(command33_, &QPushButton::clicked, this,
+            [this] { runHandler("Command33_Click", [this] { board_.Command33_Click(); }); });
+    for (int box = 0; box < kBoxCount; ++box) {
+        connect(boxes_.at(static_cast<std::size_t>(box)), &QPushButton::clicked, this,
+                [this, box] { boxClick(box); });
+    }
+
+    const std::map<std::string_view, MenuHandler> handlers{
+        {"startgame", &BoardWindow::startgame_Click},
+        {"stopgame", &BoardWindow::stopgame_Click},
+        {"exit", &BoardWindow::exit_Click},
+        {"easy", &BoardWindow::easy_Click},
+        {"medium", &BoardWindow::medium_Click},
+        {"hard", &BoardWindow::hard_Click},
+        {"default", &BoardWindow::default_Click},
+        {"customcolors", &BoardWindow::customcolors_Click},
+        {"howtoplay", &BoardWindow::howtoplay_Click},
+        {"about", &BoardWindow::about_Click},
+    };
+    for (const auto& entry : handlers) {
+        const std::string_view name = entry.first;
+        const MenuHandler handler = entry.second;
+        auto* action = findChild<QAction*>(toQString(name));
+        const std::string handlerName = std::string(name) + "_Click";
+        connect(action, &QAction::triggered, this, [this, handler, handlerName] {
+            // A click toggles a checkable item by itself; the marks are the
+            // window's to set.
+            showMarks();
+            runHandler(handlerName.c_str(), [this, handler] { (this->*handler)(); });
+        });
+    }
+}
+
+void BoardWindow::Timer1_Timer()
+{
+    runHandler("Timer1_Timer", [this] { board_.timerTick(); });
+}
+
+void BoardWindow::boxClick(int box)
+{
+    const std::string name =
+        std::string(kBoxPlaces.at(static_cast<std::size_t>(box)).name) + "_Click";
+    runHandler(name.c_str(), [this, box] { board_.boxClick(box); });
+}
+
+void BoardWindow::startgame_Click()
+{
+    board_.startgame_Click();
+}
+
+void BoardWindow::stopgame_Click()
+{
+    board_.stopgame_Click();
+}
+
+void BoardWindow::exit_Click()
+{
+    windows_.exitProgram();
+}
+
+void BoardWindow::easy_Click()
+{
+    windows_.switchLevel(level(), Level::Easy);
+}
+
+void BoardWindow::medium_Click()
+{
+    windows_.switchLevel(level(), Level::Medium);
+}
+
+void BoardWindow::hard_Click()
+{
+    windows_.switchLevel(level(), Level::Hard);
+}
+
+void BoardWindow::default_Click()
+{
+    setBackgroundColour(kFreshColour);
+}
+
+void BoardWindow::customcolors_Click()
+{
+    defaultMarked_ = false;
+    customMarked_ = true;
+    showMarks();
+    commonDialog1_->open();
+    setBackgroundColour(commonDialog1_->colour());
+}
+
+void BoardWindow::howtoplay_Click()
+{
+    messages_->show({std::string(board_.data().helpText), "Help", MessageStyle::Information});
+}
+
+void BoardWindow::about_Click()
+{
+    windows_.loadAbout();
+    windows_.showAbout();
+}
+
+void BoardWindow::showMarks()
+{
+    for (const MenuItemDesign& item : boardMenu()) {
+        if (item.mark == MenuMark::OwnLevel) {
+            findChild<QAction*>(toQString(item.name))->setChecked(item.level == level());
+        }
+    }
+    default_->setChecked(defaultMarked_);
+    customcolors_->setChecked(customMarked_);
+}
+
+void BoardWindow::setBackgroundColour(Colour colour)
+{
+    background_ = colour;
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, toQColor(colour, this->palette()));
+    client_->setPalette(palette);
+}
+
+void BoardWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    windows_.unload(level());
+}
+
+void BoardWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // A new desktop theme brings a new button face: repaint what shows it.
+    if (event->type() == QEvent::PaletteChange && attached_) {
+        setBackgroundColour(background_);
+        for (int box = 0; box < kBoxCount; ++box) {
+            mirror(Control::Box, box);
+        }
+    }
+}
+
+void BoardWindow::controlChanged(ControlChange change)
+{
+    mirror(change.control, change.box);
+}
+
+void BoardWindow::mirrorAll()
+{
+    for (const Control control : {Control::Label1, Control::Label2, Control::Text1, Control::Text2,
+                                  Control::Timer1, Control::Command1, Control::Command33}) {
+        mirror(control);
+    }
+    for (int box = 0; box < kBoxCount; ++box) {
+        mirror(Control::Box, box);
+    }
+}
+
+void BoardWindow::mirror(Control control, int box)
+{
+    const BoardControls& state = board_.controls();
+    switch (control) {
+    case Control::Label1:
+        label1_->setText(QString::fromStdString(state.label1Caption));
+        label1_->adjustSize();
+        break;
+    case Control::Label2:
+        label2_->setText(QString::fromStdString(state.label2Caption));
+        label2_->adjustSize();
+        break;
+    case Control::Text1:
+        text1_->setText(QString::fromStdString(state.text1Text));
+        text1_->setEnabled(state.text1Enabled);
+        break;
+    case Control::Text2:
+        text2_->setText(QString::fromStdString(state.text2Text));
+        text2_->setEnabled(state.text2Enabled);
+        break;
+    case Control::Timer1:
+        if (!state.timer1Enabled) {
+            timer1_->stop();
+        } else if (!timer1_->isActive()) {
+            timer1_->start();
+        }
+        break;
+    case Control::Command1:
+        command1_->setText(QString::fromStdString(state.command1Caption));
+        command1_->setEnabled(state.command1Enabled);
+        break;
+    case Control::Command33:
+        command33_->setEnabled(state.command33Enabled);
+        break;
+    case Control::Box: {
+        FaceButton* button = boxes_.at(static_cast<std::size_t>(box));
+        button->setEnabled(state.box(box).enabled);
+        button->setFaceColour(toQColor(state.box(box).colour, palette()));
+        describeBox(box);
+        break;
+    }
+    }
+}
+
+void BoardWindow::describeBox(int box)
+{
+    const BoxPlace& place = kBoxPlaces.at(static_cast<std::size_t>(box));
+    FaceButton* button = boxes_.at(static_cast<std::size_t>(box));
+    button->setAccessibleName(tr("Box, row %1, column %2").arg(place.row).arg(place.column));
+    button->setAccessibleDescription(board_.controls().box(box).colour == kOpenedColour
+                                         ? tr("Opened in this game")
+                                         : tr("Not opened"));
+}
+
+} // namespace numorra::ui

@@ -1,0 +1,25 @@
+#include "ui/colour_picker.h"
+
+#include "ui/colours.h"
+
+#include <QColorDialog>
+#include <QWidget>
+
+namespace numorra::ui {
+
+DialogColourPicker::DialogColourPicker(QWidget* owner, Colour offered)
+    : owner_(owner), colour_(offered)
+{
+}
+
+void DialogColourPicker::open()
+{
+    QColorDialog dialog(toQColor(colour_, owner_->palette()), owner_);
+    dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (dialog.exec() == QDialog::Accepted) {
+        colour_ = fromQColor(dialog.selectedColor());
+    }
+}
+
+} // namespace numorra::ui

@@ -1,0 +1,127 @@
+#include "ui/design.h"
+
+#include "ui/identity.h"
+
+#include <QStringList>
+
+#include <stdexcept>
+#include <string>
+
+namespace numorra::ui {
+
+namespace {
+
+constexpr double kSmall = 8.25;
+constexpr double kLarge = 9.75;
+constexpr Colour kDarkRed = rgbColour(192, 0, 0);
+
+constexpr std::array<ControlDesign, 9> kBoardControls{{
+    {"Label3", ControlKind::Label, {120, 120, 1215, 195}, "Time Remaing", kSmall, {}, true, 45},
+    {"Text1", ControlKind::TextBox, {480, 480, 495, 285}, "", kSmall, {}, true, 1},
+    {"Command1", ControlKind::Button, {2280, 120, 3495, 375}, "", 0, {}, true, 3},
+    {"Command33", ControlKind::Button, {2280, 480, 3495, 375}, kStopCaption, 0, {}, true, 44},
+    {"Label2", ControlKind::Label, {2520, 120, 45, 195}, "", 0, {}, false, 2},
+    {"Label4",
+     ControlKind::Label,
+     {120, 960, 1800, 195},
+     "Find out this number:",
+     kSmall,
+     {},
+     true,
+     46},
+    {"Label1", ControlKind::Label, {1920, 960, 135, 240}, "", kLarge, kDarkRed, true, 0},
+    {"Label5",
+     ControlKind::Label,
+     {2640, 960, 2415, 195},
+     "This is your chance number:",
+     kSmall,
+     {},
+     true,
+     48},
+    {"Text2", ControlKind::TextBox, {5040, 960, 495, 285}, "", kSmall, {}, true, 47},
+}};
+
+// Tab indices in box order: Command2 to Command31 come first, then
+// Command37 to Command45, and Command32 last of all.
+constexpr std::array<int, kBoxCount> kBoxTabIndices{
+    4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23,
+    24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 43, 34, 35, 36, 37, 38, 39, 40, 41, 42,
+};
+
+constexpr int kBoxWidth = 615;
+constexpr int kBoxHeight = 495;
+constexpr int kBoxPitch = 720;
+constexpr int kGridLeft = 120;
+constexpr int kGridTop = 1320;
+
+constexpr std::array<MenuItemDesign, 15> kBoardMenu{{
+    {"game", "", "&Game", "", MenuMark::None, {}},
+    {"startgame", "game", "Start Game", "F2", MenuMark::None, {}},
+    {"stopgame", "game", "Stop Game", "F4", MenuMark::None, {}},
+    {"exit", "game", "&Exit", "", MenuMark::None, {}},
+    {"options", "", "&Options", "", MenuMark::None, {}},
+    {"levels", "options", "&Levels", "", MenuMark::None, {}},
+    {"easy", "levels", "Easy", "", MenuMark::OwnLevel, Level::Easy},
+    {"medium", "levels", "Medium", "", MenuMark::OwnLevel, Level::Medium},
+    {"hard", "levels", "Hard", "", MenuMark::OwnLevel, Level::Hard},
+    {"backgroundcolors", "options", "&Backgound Colors", "", MenuMark::None, {}},
+    {"default", "backgroundcolors", "Default", "", MenuMark::On, {}},
+    {"customcolors", "backgroundcolors", "Custom Colors", "", MenuMark::Off, {}},
+    {"help", "", "&Help", "", MenuMark::None, {}},
+    {"howtoplay", "help", "How To Play ?", "", MenuMark::None, {}},
+    {"about", "help", "About", "", MenuMark::None, {}},
+}};
+
+constexpr std::array<ControlDesign, 5> kAboutControls{{
+    {"Image1", ControlKind::Image, {360, 240, 480, 480}, "", 0, {}, true, -1},
+    {"Label1", ControlKind::Label, {1080, 240, 2985, 360}, "Numorra v 1.0", 13.5, {}, true, 0},
+    {"Label2", ControlKind::Label, {960, 840, 3015, 300}, "Made By Ombrevale", 12, {}, true, 1},
+    {"Label4", ControlKind::Label, {0, 1920, 4560, 240}, kAuthorAddress, kLarge, {}, true, 2},
+    {"Command1", ControlKind::Button, {3240, 2520, 1215, 495}, "&OK", 0, {}, true, 3},
+}};
+
+} // namespace
+
+const std::array<ControlDesign, 9>& boardControls()
+{
+    return kBoardControls;
+}
+
+TwipsRect boxPlace(int box)
+{
+    if (box < 0 || box >= kBoxCount) {
+        throw std::out_of_range("there is no box " + std::to_string(box));
+    }
+    const BoxPlace& place = kBoxPlaces.at(static_cast<std::size_t>(box));
+    return {kGridLeft + kBoxPitch * (place.column - 1), kGridTop + kBoxPitch * (place.row - 1),
+            kBoxWidth, kBoxHeight};
+}
+
+int boxTabIndex(int box)
+{
+    return kBoxTabIndices.at(static_cast<std::size_t>(box));
+}
+
+const std::array<MenuItemDesign, 15>& boardMenu()
+{
+    return kBoardMenu;
+}
+
+const std::array<ControlDesign, 5>& aboutControls()
+{
+    return kAboutControls;
+}
+
+QFont designFont(double points)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace numorra::ui

@@ -1,0 +1,21 @@
+#include "ui/services.h"
+
+#include "ui/message_box.h"
+
+#include <QCoreApplication>
+
+namespace numorra::ui {
+
+Services toolkitServices(RandomSource& random)
+{
+    Services services;
+    services.random = &random;
+    services.messageBox = [](QWidget* owner) { return std::make_unique<ToolkitMessageBox>(owner); };
+    services.colourPicker = [](QWidget* owner, Colour offered) {
+        return std::make_unique<DialogColourPicker>(owner, offered);
+    };
+    services.endProgram = [] { QCoreApplication::exit(0); };
+    return services;
+}
+
+} // namespace numorra::ui
