@@ -23,7 +23,10 @@ void failWithoutDisplay(QtMsgType type, const QMessageLogContext& context, const
 {
     if (type != QtFatalMsg) {
         // The toolkit's own lines on the way to a failure say less than ours.
-        if (!message.contains(QLatin1String("display"), Qt::CaseInsensitive)) {
+        const bool platformLine =
+            context.category != nullptr &&
+            QLatin1String(context.category).startsWith(QLatin1String("qt.qpa"));
+        if (!platformLine && !message.contains(QLatin1String("display"), Qt::CaseInsensitive)) {
             previousHandler(type, context, message);
         }
         return;

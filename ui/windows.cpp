@@ -12,6 +12,21 @@
 
 namespace numorra::ui {
 
+namespace {
+
+// Show: visible and active, modeless; centred when it comes on screen.
+void present(QWidget& window)
+{
+    if (!window.isVisible()) {
+        centreOnScreen(window);
+    }
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
 Windows::Windows(Services services) : services_(std::move(services))
 {
     if (services_.random == nullptr || !services_.messageBox || !services_.colourPicker ||
@@ -72,12 +87,7 @@ void Windows::show(Level level)
     if (window == nullptr) {
         throw std::logic_error("show asked for a board window that is not loaded");
     }
-    if (!window->isVisible()) {
-        centreOnScreen(*window);
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    present(*window);
 }
 
 void Windows::switchLevel(Level from, Level to)
@@ -114,12 +124,7 @@ void Windows::showAbout()
     if (about_ == nullptr) {
         throw std::logic_error("show asked for the About window while it is not loaded");
     }
-    if (!about_->isVisible()) {
-        centreOnScreen(*about_);
-    }
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    present(*about_);
 }
 
 void Windows::exitProgram()
