@@ -62,15 +62,7 @@ AboutWindow::AboutWindow(Windows& windows) : QWidget(nullptr), windows_(windows)
         case ControlKind::TextBox:
             throw std::logic_error("the About window has no text box");
         }
-        widget->setObjectName(toQString(design.name));
-        widget->setGeometry(design.place.toPixels());
-        if (design.points > 0) {
-            widget->setFont(designFont(design.points));
-        }
-        if (auto* label = qobject_cast<QLabel*>(widget);
-            label != nullptr && label->pixmap().isNull()) {
-            label->adjustSize();
-        }
+        applyDesign(*widget, design);
     }
     findChild<QWidget*>(QStringLiteral("Command1"))->setFocus();
 }

@@ -109,15 +109,7 @@ void BoardWindow::buildControls()
         case ControlKind::Image:
             throw std::logic_error("a board window has no image");
         }
-        widget->setObjectName(toQString(design.name));
-        widget->setGeometry(design.place.toPixels());
-        if (design.points > 0) {
-            widget->setFont(designFont(design.points));
-        }
-        widget->setVisible(design.visible);
-        if (auto* label = qobject_cast<QLabel*>(widget)) {
-            label->adjustSize();
-        }
+        applyDesign(*widget, design);
     }
     label1_ = client_->findChild<QLabel*>(QStringLiteral("Label1"));
     label2_ = client_->findChild<QLabel*>(QStringLiteral("Label2"));
