@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Installs the build into a staging folder and checks what a desktop needs:
+# the tree, the validators, the names that tie the files together, the
+# icon sizes, and that the installed game starts.
+# Usage: check_install.sh BUILD_DIR VERSION
+set -euo pipefail
+build=$1
+version=$2
+id=example.numorra.Numorra
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+fail() { echo "install_tree: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$stage" >/dev/null
+cd "$stage"
+
+sizes=(16 22 24 32 48 64 128 256)
+expected=(
+  bin/numorra
+  share/applications/$id.desktop
+  share/doc/numorra/copyright
+  share/icons/hicolor/scalable/apps/$id.svg
+  share/metainfo/$id.metainfo.xml
+)
+for size in "${sizes[@]}"; do
+  expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+diff <(printf '%s\n' "${expected[@]}" | sort) <(find . -type f -printf '%P\n' | sort) ||
+  fail "the installed tree differs from the expected one (< expected, > installed)"
+
+desktop=share/applications/$id.desktop
+metainfo=share/metainfo/$id.metainfo.xml
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
+appstreamcli validate --no-net "$metainfo" >/dev/null ||
+  fail "appstreamcli rejects $metainfo: $(appstreamcli validate --no-net "$metainfo")"
+
+key() { sed -n "s/^$1=//p" "$desktop"; }
+[ "$(key Name)" = Numorra ] || fail "the desktop entry's name is '$(key Name)'"
+[ "$(key Exec)" = numorra ] || fail "the desktop entry runs '$(key Exec)', not the installed numorra"
+[ "$(key Icon)" = "$id" ] || fail "the desktop entry's icon is '$(key Icon)', not $id"
+[ "$(key X-Numorra-Version)" = "$version" ] || fail "the desktop entry carries another version"
+grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+  fail "the metainfo does not launch $id.desktop"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no $version release"
+grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "the licence is not MIT"
+
+for size in "${sizes[@]}"; do
+  file "share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "PNG image data, $size x $size" ||
+    fail "the ${size}x${size} icon is not a ${size}x${size} PNG"
+done
+
+# A game that starts keeps running until the player ends it; one that cannot
+# start ends at once with an error.
+status=0
+QT_QPA_PLATFORM=offscreen timeout 2 bin/numorra || status=$?
+[ "$status" -eq 124 ] || fail "the installed game ended with status $status instead of running"
+echo "install_tree: $(find . -type f | wc -l) files, validators pass, the game starts"
