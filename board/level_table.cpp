@@ -91,4 +91,15 @@ int boxAt(int row, int column)
                             std::to_string(column));
 }
 
+std::optional<int> boxBeside(int box, int rowStep, int columnStep)
+{
+    const BoxPlace& place = kBoxPlaces.at(static_cast<std::size_t>(box));
+    const int row = place.row + rowStep;
+    const int column = place.column + columnStep;
+    if (row < 1 || row > kGridRows || column < 1 || column > kGridColumns) {
+        return std::nullopt;
+    }
+    return boxAt(row, column);
+}
+
 } // namespace numorra

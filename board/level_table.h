@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace numorra {
@@ -61,5 +62,9 @@ const LevelData& levelData(Level level);
 
 // The box (index in box order) at a place in the grid, rows and columns from 1.
 int boxAt(int row, int column);
+
+// The box `rowStep` rows and `columnStep` columns away from `box`, or none
+// past the grid's edge.
+std::optional<int> boxBeside(int box, int rowStep, int columnStep);
 
 } // namespace numorra

@@ -3,6 +3,7 @@
 #include "ui/colours.h"
 #include "ui/design.h"
 #include "ui/face_button.h"
+#include "ui/grid_keys.h"
 #include "ui/handler_guard.h"
 #include "ui/icons.h"
 #include "ui/placement.h"
@@ -62,7 +63,9 @@ BoardWindow::BoardWindow(Board& board, Windows& windows, const Services& service
     buildBoxes();
     buildMenu();
     buildTabOrder();
+    nameControls();
     connectHandlers();
+    new GridKeys(boxes_, {command1_, command33_}, this);
 
     board_.load(*this, *messages_);
     attached_ = true;
@@ -113,6 +116,7 @@ void BoardWindow::buildControls()
     }
     label1_ = client_->findChild<QLabel*>(QStringLiteral("Label1"));
     label2_ = client_->findChild<QLabel*>(QStringLiteral("Label2"));
+    label4_ = client_->findChild<QLabel*>(QStringLiteral("Label4"));
     text1_ = client_->findChild<QLineEdit*>(QStringLiteral("Text1"));
     text2_ = client_->findChild<QLineEdit*>(QStringLiteral("Text2"));
     command1_ = client_->findChild<QPushButton*>(QStringLiteral("Command1"));
@@ -179,6 +183,21 @@ void BoardWindow::buildTabOrder()
         }
         previous = widget;
     }
+}
+
+void BoardWindow::nameControls()
+{
+    // The counters are read with the headings beside them on screen.
+    auto* label3 = client_->findChild<QLabel*>(QStringLiteral("Label3"));
+    auto* label5 = client_->findChild<QLabel*>(QStringLiteral("Label5"));
+    label3->setBuddy(text1_);
+    label4_->setBuddy(label1_);
+    label5->setBuddy(text2_);
+    // Spelt out, as a screen reader would stumble over the heading's own.
+    text1_->setAccessibleName(tr("Time remaining, in seconds"));
+    text2_->setAccessibleName(label5->text().chopped(1));
+    command1_->setAccessibleDescription(tr("Starts a game (F2)"));
+    command33_->setAccessibleDescription(tr("Stops the game (F4)"));
 }
 
 void BoardWindow::connectHandlers()
@@ -345,6 +364,8 @@ void BoardWindow::mirror(Control control, int box)
     case Control::Label1:
         label1_->setText(QString::fromStdString(state.label1Caption));
         label1_->adjustSize();
+        label1_->setAccessibleName(
+            (label4_->text() + QLatin1Char(' ') + label1_->text()).trimmed());
         break;
     case Control::Label2:
         label2_->setText(QString::fromStdString(state.label2Caption));

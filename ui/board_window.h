@@ -56,6 +56,7 @@ private:
     void buildBoxes();
     void buildMenu();
     void buildTabOrder();
+    void nameControls();
     void connectHandlers();
 
     void boxClick(int box);
@@ -82,6 +83,7 @@ private:
     QWidget* client_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;
+    QLabel* label4_ = nullptr;
     QLineEdit* text1_ = nullptr;
     QLineEdit* text2_ = nullptr;
     QPushButton* command1_ = nullptr;

@@ -1,0 +1,215 @@
+// What a screen reader and a keyboard player get from a board window.
+#include "board/level_table.h"
+#include "board/number_text.h"
+#include "tests/ui/program.h"
+#include "ui/face_button.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSet>
+#include <QTimer>
+
+using namespace numorra;
+using namespace numorra::ui;
+using namespace numorra::ui::fixture;
+
+namespace {
+
+QAccessibleInterface* accessible(QObject* object)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    if (face == nullptr) {
+        qFatal("%s has no accessible interface", qPrintable(object->objectName()));
+    }
+    return face;
+}
+
+QString nameOf(QObject* object)
+{
+    return accessible(object)->text(QAccessible::Name);
+}
+
+// The accessible item of a menu command, as a screen reader finds it in
+// its menu.
+QAccessibleInterface* menuEntry(const Program& program, const char* menu, const QString& caption)
+{
+    QAccessibleInterface* list = accessible(program.control<QMenu>(menu));
+    for (int index = 0; index < list->childCount(); ++index) {
+        if (list->child(index)->text(QAccessible::Name) == caption) {
+            return list->child(index);
+        }
+    }
+    qFatal("no %s in the %s menu", qPrintable(caption), menu);
+}
+
+QPushButton* box(const Program& program, int index)
+{
+    return program.control<QPushButton>(kBoxPlaces.at(static_cast<std::size_t>(index)).name.data());
+}
+
+} // namespace
+
+class AccessTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void countersAreReadWithTheirHeadings();
+    void boxesAreNamedByPlaceAndNeverByNumber();
+    void buttonsAndMenuItemsCarryTheirStates();
+    void aWholeGameByKeyboard();
+    void arrowsMoveAcrossTheGridAndStopAtItsEdges();
+};
+
+void AccessTest::countersAreReadWithTheirHeadings()
+{
+    Program program;
+    auto* seconds = program.control<QLineEdit>("Text1");
+    auto* chances = program.control<QLineEdit>("Text2");
+    auto* target = program.control<QLabel>("Label1");
+    QCOMPARE(nameOf(seconds), QStringLiteral("Time remaining, in seconds"));
+    QCOMPARE(accessible(seconds)->text(QAccessible::Value), QStringLiteral("30"));
+    QCOMPARE(nameOf(target), QStringLiteral("Find out this number: 0"));
+
+    program.startWithTarget(421);
+    QTest::mouseClick(box(program, 0), Qt::LeftButton);
+    program.board()->Timer1_Timer();
+    QCOMPARE(accessible(seconds)->text(QAccessible::Value), QStringLiteral("29"));
+    QCOMPARE(nameOf(chances), QStringLiteral("This is your chance number"));
+    QCOMPARE(accessible(chances)->text(QAccessible::Value), QStringLiteral("1"));
+    QCOMPARE(nameOf(target), QStringLiteral("Find out this number: 421"));
+    QCOMPARE(accessible(target)->role(), QAccessible::StaticText);
+    // The headings point at what they head.
+    const auto labelled = accessible(chances)->relations(QAccessible::Label);
+    QCOMPARE(labelled.size(), 1);
+    QCOMPARE(labelled.front().first->text(QAccessible::Name),
+             QStringLiteral("This is your chance number:"));
+}
+
+void AccessTest::boxesAreNamedByPlaceAndNeverByNumber()
+{
+    for (const Level level : kLevels) {
+        Program program;
+        if (level != Level::Easy) {
+            program.windows->switchLevel(Level::Easy, level);
+        }
+        program.startWithTarget(levelData(level).targetOffset, level);
+        QSet<QString> names;
+        for (int index = 0; index < kBoxCount; ++index) {
+            auto* button = program.control<QPushButton>(
+                kBoxPlaces.at(static_cast<std::size_t>(index)).name.data(), level);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QAccessibleInterface* face = accessible(button);
+            const BoxPlace& place = kBoxPlaces.at(static_cast<std::size_t>(index));
+            QCOMPARE(face->text(QAccessible::Name),
+                     QStringLiteral("Box, row %1, column %2").arg(place.row).arg(place.column));
+            QCOMPARE(face->role(), QAccessible::Button);
+            names.insert(face->text(QAccessible::Name));
+            const QString hidden =
+                QString::fromStdString(numberText(levelData(level).boxNumber(index)));
+            for (const QString& said :
+                 {face->text(QAccessible::Name), face->text(QAccessible::Description),
+                  face->text(QAccessible::Help), button->toolTip(), button->text()}) {
+                QVERIFY2(!said.contains(hidden), qPrintable(said));
+            }
+        }
+        QCOMPARE(names.size(), kBoxCount);
+    }
+}
+
+void AccessTest::buttonsAndMenuItemsCarryTheirStates()
+{
+    Program program;
+    Program::activate(program.board());
+    QPushButton* first = box(program, 0);
+    QVERIFY(accessible(first)->state().disabled);
+    QCOMPARE(nameOf(program.control<QPushButton>("Command1")), QStringLiteral("Start Game."));
+    QCOMPARE(accessible(program.control<QPushButton>("Command33"))->text(QAccessible::Description),
+             QStringLiteral("Stops the game (F4)"));
+
+    QAccessibleInterface* easy = menuEntry(program, "levels", QStringLiteral("Easy"));
+    QVERIFY(easy->state().checkable);
+    QVERIFY(easy->state().checked);
+    QVERIFY(!menuEntry(program, "levels", QStringLiteral("Hard"))->state().checked);
+    QVERIFY(menuEntry(program, "backgroundcolors", QStringLiteral("Default"))->state().checked);
+
+    program.startWithTarget(55);
+    QVERIFY(!accessible(first)->state().disabled);
+    QVERIFY(accessible(program.control<QPushButton>("Command1"))->state().disabled);
+    QCOMPARE(accessible(first)->text(QAccessible::Description), QStringLiteral("Not opened"));
+    QTest::mouseClick(first, Qt::LeftButton);
+    QCOMPARE(accessible(first)->text(QAccessible::Description),
+             QStringLiteral("Opened in this game"));
+    QTest::keyClick(program.board(), Qt::Key_F4);
+    program.startWithTarget(55);
+    QCOMPARE(accessible(first)->text(QAccessible::Description), QStringLiteral("Not opened"));
+}
+
+void AccessTest::aWholeGameByKeyboard()
+{
+    Program program;
+    Program::activate(program.board());
+    QCOMPARE(QApplication::focusWidget(), program.control<QPushButton>("Command1"));
+
+    // Target 176 hides in Command10, row 3, column 4.
+    program.random.r = (176 - 55 + 0.5) / kTargetSpan;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    QVERIFY(program.control<QTimer>("Timer1")->isActive());
+    // Start gave up the focus with its enabled state; Tab reaches the boxes.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), box(program, 0)); // Command2, row 2, column 4
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(program.log.shown.size(), std::size_t{1});
+    QCOMPARE(program.control<QLineEdit>("Text2")->text(), QStringLiteral("1"));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command10"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(program.log.shown.back().title, std::string("Congratulations."));
+    QVERIFY(!program.control<QTimer>("Timer1")->isActive());
+
+    // The next game by keyboard too, stopped with F4.
+    QTest::keyClick(program.board(), Qt::Key_F2);
+    QVERIFY(program.control<QTimer>("Timer1")->isActive());
+    QTest::keyClick(program.board(), Qt::Key_F4);
+    QVERIFY(!program.control<QTimer>("Timer1")->isActive());
+    QVERIFY(!box(program, 0)->isEnabled());
+}
+
+void AccessTest::arrowsMoveAcrossTheGridAndStopAtItsEdges()
+{
+    Program program;
+    Program::activate(program.board());
+    program.startWithTarget(55);
+    const auto at = [](int row, int column) {
+        return kBoxPlaces.at(static_cast<std::size_t>(boxAt(row, column))).name;
+    };
+    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    const auto focused = [] { return QApplication::focusWidget()->objectName().toStdString(); };
+
+    box(program, boxAt(1, 1))->setFocus();
+    press(Qt::Key_Up);
+    press(Qt::Key_Left);
+    QCOMPARE(focused(), std::string(at(1, 1)));
+    for (int column = 2; column <= kGridColumns; ++column) {
+        press(Qt::Key_Right);
+        QCOMPARE(focused(), std::string(at(1, column)));
+    }
+    press(Qt::Key_Right);
+    QCOMPARE(focused(), std::string(at(1, kGridColumns)));
+    for (int row = 2; row <= kGridRows; ++row) {
+        press(Qt::Key_Down);
+        QCOMPARE(focused(), std::string(at(row, kGridColumns)));
+    }
+    press(Qt::Key_Down);
+    press(Qt::Key_Left);
+    QCOMPARE(focused(), std::string(at(kGridRows, kGridColumns - 1)));
+    // Arrows only move the focus: nothing was opened.
+    QVERIFY(program.log.shown.empty());
+    QCOMPARE(program.control<QLineEdit>("Text2")->text(), QStringLiteral("0"));
+}
+
+QTEST_MAIN(AccessTest)
+#include "access_test.moc"

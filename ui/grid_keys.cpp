@@ -1,0 +1,71 @@
+#include "ui/grid_keys.h"
+
+#include "ui/face_button.h"
+
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <optional>
+
+namespace numorra::ui {
+
+GridKeys::GridKeys(const std::array<FaceButton*, kBoxCount>& boxes,
+                   std::initializer_list<QPushButton*> others, QObject* parent)
+    : QObject(parent), boxes_(boxes)
+{
+    for (FaceButton* box : boxes_) {
+        box->installEventFilter(this);
+    }
+    for (QPushButton* button : others) {
+        button->installEventFilter(this);
+    }
+}
+
+bool GridKeys::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = dynamic_cast<QKeyEvent*>(event);
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (key == nullptr || button == nullptr) {
+        return false;
+    }
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier) {
+        return false;
+    }
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!key->isAutoRepeat()) {
+            button->click();
+        }
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        moveFocus(watched, key->key());
+        return std::ranges::find(boxes_, watched) != boxes_.end();
+    default:
+        return false;
+    }
+}
+
+void GridKeys::moveFocus(QObject* from, int key) const
+{
+    const auto* const found = std::ranges::find(boxes_, from);
+    if (found == boxes_.end()) {
+        return;
+    }
+    const int box = static_cast<int>(found - boxes_.begin());
+    const int rowStep = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+    const int columnStep = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+    const std::optional<int> next = boxBeside(box, rowStep, columnStep);
+    if (next) {
+        boxes_.at(static_cast<std::size_t>(*next))->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+} // namespace numorra::ui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "board/level_table.h"
+
+#include <QObject>
+
+#include <array>
+
+class QPushButton;
+
+namespace numorra::ui {
+
+class FaceButton;
+
+// Keyboard play on a board: the arrow keys move the focus across the box
+// grid by rows and columns, and Enter presses the focused button as Space
+// does (the board has no default button to take it).
+class GridKeys final : public QObject {
+    Q_OBJECT
+
+public:
+    // `boxes` in box order; `others` are the board's other push buttons.
+    GridKeys(const std::array<FaceButton*, kBoxCount>& boxes,
+             std::initializer_list<QPushButton*> others, QObject* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void moveFocus(QObject* from, int key) const;
+
+    std::array<FaceButton*, kBoxCount> boxes_;
+};
+
+} // namespace numorra::ui
