@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders what a player sees under Xvfb to PNG files in docs/: the Easy
-# board at start, during a game with boxes opened, and the About window.
+# board at start, during a game with boxes opened, and the About window,
+# then the Easy board again at twice the scale (QT_SCALE_FACTOR=2).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,7 +10,7 @@ cmake --preset release >/dev/null
 cmake --build --preset release >/dev/null
 
 display=:97
-Xvfb "$display" -screen 0 640x480x24 >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $game $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
@@ -44,4 +45,13 @@ sleep 1
 about=$(xdotool search --sync --name '^About Numorra v 1.0$' | head -1)
 eval "$(xdotool getwindowgeometry --shell "$about")"
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" docs/about.png
-echo "screenshots: docs/board-start.png docs/board-game.png docs/about.png"
+kill "$game"
+wait "$game" 2>/dev/null || true
+
+QT_SCALE_FACTOR=2 build/release/ui/numorra &
+game=$!
+window=$(xdotool search --sync --name '^Numorra v 1.0$' | head -1)
+sleep 1
+eval "$(geometry)"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" docs/board-start-2x.png
+echo "screenshots: docs/board-start.png docs/board-game.png docs/about.png docs/board-start-2x.png"

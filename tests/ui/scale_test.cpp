@@ -1,0 +1,128 @@
+// The windows at the screen scale the test is run with (QT_SCALE_FACTOR):
+// exactly that many device pixels per logical pixel, vector icons drawn at
+// that resolution, and no control clipped or overlapping another.
+#include "tests/ui/program.h"
+#include "ui/about_window.h"
+#include "ui/design.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+using namespace numorra;
+using namespace numorra::ui;
+using namespace numorra::ui::fixture;
+
+namespace {
+
+double expectedScale()
+{
+    return qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+               ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+               : 1.0;
+}
+
+// The controls a player sees, with the rectangles they take up.
+QList<QWidget*> visibleControls(QWidget* client)
+{
+    QList<QWidget*> shown;
+    for (QWidget* child : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible()) {
+            shown.append(child);
+        }
+    }
+    return shown;
+}
+
+void verifyNothingOverlapsOrClips(QWidget* client)
+{
+    const QList<QWidget*> controls = visibleControls(client);
+    QVERIFY(!controls.isEmpty());
+    for (QWidget* control : controls) {
+        const QString name = control->objectName();
+        QVERIFY2(client->rect().contains(control->geometry()), qPrintable(name));
+        const QFontMetrics metrics(control->font());
+        if (auto* label = qobject_cast<QLabel*>(control); label != nullptr) {
+            // Labels size themselves to their text; buttons and text boxes
+            // keep their designed places (Start and Stop share one row of
+            // pixels by design).
+            for (QWidget* other : controls) {
+                QVERIFY2(other == control || !control->geometry().intersects(other->geometry()),
+                         qPrintable(name + QStringLiteral(" overlaps ") + other->objectName()));
+            }
+            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(name));
+            QVERIFY2(label->sizeHint().height() <= label->height(), qPrintable(name));
+        } else if (auto* button = qobject_cast<QPushButton*>(control); button != nullptr) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option);
+            const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+            QVERIFY2(metrics.horizontalAdvance(caption) + margin <= button->width(),
+                     qPrintable(name));
+            QVERIFY2(metrics.height() <= button->height(), qPrintable(name));
+        } else if (auto* edit = qobject_cast<QLineEdit*>(control); edit != nullptr) {
+            QVERIFY2(metrics.horizontalAdvance(edit->text()) < edit->width(), qPrintable(name));
+        }
+    }
+}
+
+void verifyDrawnAtScale(QWidget* window)
+{
+    const double scale = expectedScale();
+    QCOMPARE(window->devicePixelRatioF(), scale);
+    const QPixmap shot = window->grab();
+    QCOMPARE(shot.size(), window->size() * scale);
+    const QPixmap icon = window->windowIcon().pixmap(QSize(16, 16), scale);
+    QCOMPARE(icon.size(), QSize(16, 16) * scale);
+}
+
+} // namespace
+
+class ScaleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void boardWindowsAtScale();
+    void aboutWindowAtScale();
+};
+
+void ScaleTest::boardWindowsAtScale()
+{
+    Program program;
+    Level shown = Level::Easy;
+    for (const Level level : kLevels) {
+        program.windows->switchLevel(shown, level);
+        shown = level;
+        auto* client = program.control<QWidget>("client", level);
+        QCOMPARE(client->size(), kBoardClient.toPixels().size());
+        verifyDrawnAtScale(program.board(level));
+        verifyNothingOverlapsOrClips(client);
+        // The widest target, then "&Next Number" once the time is up.
+        program.startWithTarget(levelData(level).targetOffset + kTargetSpan - 1, level);
+        while (program.control<QWidget>("Command33", level)->isEnabled()) {
+            program.board(level)->Timer1_Timer();
+        }
+        QCOMPARE(program.control<QPushButton>("Command1", level)->text(),
+                 QStringLiteral("&Next Number"));
+        verifyNothingOverlapsOrClips(client);
+    }
+}
+
+void ScaleTest::aboutWindowAtScale()
+{
+    Program program;
+    program.windows->loadAbout();
+    program.windows->showAbout();
+    AboutWindow* about = program.windows->aboutWindow();
+    QCOMPARE(about->size(), kAboutClient.toPixels().size());
+    verifyDrawnAtScale(about);
+    verifyNothingOverlapsOrClips(about);
+    const QPixmap badge = about->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap();
+    QCOMPARE(badge.devicePixelRatio(), expectedScale());
+    QCOMPARE(badge.size(), QSize(32, 32) * expectedScale());
+}
+
+QTEST_MAIN(ScaleTest)
+#include "scale_test.moc"
