@@ -1,10 +1,22 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs every test.
+# Builds everything and runs every test, three times over:
+#   dev       Debug, warnings as errors
+#   sanitize  the same under AddressSanitizer and UndefinedBehaviorSanitizer
+#             (any report fails the test that made it)
+#   release   the optimised, hardened build, with its hardening check
+# Name presets to run only those: scripts/test.sh dev
 # Installs what is missing from Debian's packages first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+presets=("$@")
+[ ${#presets[@]} -gt 0 ] || presets=(dev sanitize release)
+
 bash scripts/install-deps.sh
-cmake --preset dev
-cmake --build --preset dev
-ctest --preset dev --output-on-failure "$@"
+for preset in "${presets[@]}"; do
+  echo "test: == $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset" --output-on-failure
+done
+echo "test: passed (${presets[*]})"

@@ -31,10 +31,12 @@ void failWithoutDisplay(QtMsgType type, const QMessageLogContext& context, const
         }
         return;
     }
-    static_cast<void>(
-        std::fputs("numorra: no display could be opened, so the game cannot show its windows. "
-                   "Run it on a desktop, or without one under Xvfb: xvfb-run -a numorra\n",
-                   stderr));
+    const QByteArray display = qgetenv("DISPLAY");
+    static_cast<void>(std::fprintf(
+        stderr,
+        "numorra: no display could be opened (%s), so the game cannot show its windows. "
+        "Run it on a desktop, or without one under Xvfb: xvfb-run -a numorra\n",
+        display.isEmpty() ? "DISPLAY is not set" : display.constData()));
     std::_Exit(kNoDisplay);
 }
 

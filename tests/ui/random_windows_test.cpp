@@ -78,6 +78,8 @@ private slots:
 void RandomWindowsTest::randomEventsNeverBreakTheProgram()
 {
     const std::uint64_t seed = playSeed();
+    // Printed first, so that a failure of any kind can be replayed.
+    qInfo("random windows: NUMORRA_PLAY_SEED=%llu", static_cast<unsigned long long>(seed));
     std::mt19937_64 engine(seed);
     const auto pick = [&engine](int count) {
         return std::uniform_int_distribution(0, count - 1)(engine);
@@ -156,8 +158,7 @@ void RandomWindowsTest::randomEventsNeverBreakTheProgram()
             ++programs;
         }
     }
-    qInfo("random windows: %d events over %d program runs, seed %llu", kEvents, programs,
-          static_cast<unsigned long long>(seed));
+    qInfo("random windows: %d events over %d program runs", kEvents, programs);
 }
 
 void RandomWindowsTest::aThousandLoadsAndUnloadsLeaveNothingBehind()

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Reads the built executable and checks Debian's hardening: a position
+# independent executable, full RELRO, the stack protector and fortified
+# libc calls. Usage: check_hardening.sh EXECUTABLE
+set -euo pipefail
+binary=$1
+fail() { echo "hardening: $binary: $*" >&2; exit 1; }
+
+readelf -h "$binary" | grep -q 'Type:.*DYN' || fail "not a position independent executable"
+readelf -d "$binary" | grep -q 'FLAGS_1.*PIE' || fail "not flagged PIE"
+readelf -lW "$binary" | grep -q 'GNU_RELRO' || fail "no RELRO segment"
+readelf -d "$binary" | grep -Eq 'BIND_NOW|FLAGS_1.* NOW' || fail "RELRO is partial: no BIND_NOW"
+imports=$(readelf --dyn-syms -W "$binary" | awk '$7 == "UND" { print $8 }')
+grep -q '^__stack_chk_fail' <<<"$imports" || fail "no stack protector"
+# Fortified calls are imported as their checking variants (__fprintf_chk).
+fortified=$(grep -E '^__[a-z_]+_chk@' <<<"$imports" | grep -v '^__stack_chk_fail' || true)
+[ -n "$fortified" ] || fail "no fortified libc call: built without _FORTIFY_SOURCE?"
+echo "hardening: PIE, full RELRO, stack protector, fortified calls:" $fortified
