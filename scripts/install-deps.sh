@@ -16,6 +16,8 @@ packages=(
   xvfb xauth x11-utils imagemagick xdotool
   # install and package checks
   desktop-file-utils appstream dpkg-dev file
+  # benchmarks: rules micro-benchmarks, the X client that watches start-up
+  libbenchmark-dev libx11-dev libxtst-dev python3
 )
 
 missing=()
