@@ -1,74 +1,31 @@
 // Long random sequences of everything a player and the clock can do to a
 // board, with the rules' invariants checked after every step. A failure
 // names its seed; NUMORRA_PLAY_SEED=<seed> replays that sequence alone.
-#include "board/board.h"
 #include "board/number_text.h"
+#include "tests/board/harness.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <random>
 #include <set>
-#include <string>
-#include <vector>
 
 namespace numorra {
 namespace {
 
+using testing::allBoxes;
+
 constexpr int kSequences = 20;
 constexpr int kStepsPerSequence = 6000;
 
-const std::string kTimeUpText = "Your Time is Up.";
-const std::string kNoMoreChanceText = "You Have No More Chance.";
-const std::string kWinTitle = "Congratulations.";
-
-class SeededRandom final : public RandomSource {
+// Plays one board at random, standing in for the clock, the message boxes
+// (the timer may tick while one is open) and the window.
+class Player final : RandomSource, MessageBox, BoardObserver {
 public:
-    explicit SeededRandom(std::mt19937_64& engine) : engine_(engine) {}
-    void reseed() override {}
-    double draw() override
+    Player(std::uint64_t seed, Level level) : engine_(seed), board_(level, *this)
     {
-        // Half the games get a target that some box holds, so wins happen.
-        if (std::bernoulli_distribution(0.5)(engine_)) {
-            const int box = std::uniform_int_distribution(0, kBoxCount - 1)(engine_);
-            return (levelData(level).boxNumber(box) - levelData(level).targetOffset + 0.5) /
-                   kTargetSpan;
-        }
-        return std::uniform_real_distribution(0.0, 1.0)(engine_);
-    }
-    Level level = Level::Easy;
-
-private:
-    std::mt19937_64& engine_;
-};
-
-class Player;
-
-// A modal message box: while it is open the timer may go on ticking.
-class TickingMessages final : public MessageBox {
-public:
-    explicit TickingMessages(Player& player) : player_(player) {}
-    void show(const Message& message) override;
-
-private:
-    Player& player_;
-};
-
-class NullObserver final : public BoardObserver {
-public:
-    void controlChanged(ControlChange /*change*/) override {}
-};
-
-// Plays one board at random and checks it after every step.
-class Player {
-public:
-    Player(std::uint64_t seed, Level level)
-        : engine_(seed), random_(engine_), board_(level, random_)
-    {
-        random_.level = level;
-        board_.load(observer_, messages_);
+        board_.load(*this, *this);
     }
 
     void play(int steps)
@@ -80,97 +37,89 @@ public:
         }
     }
 
-    void messageShown(const Message& message)
+    long messages = 0;
+
+private:
+    void reseed() override {}
+
+    // Half the games get a target that some box holds, so that wins happen.
+    double draw() override
     {
-        ++depth_;
-        ASSERT_LE(depth_, 2) << "a message opened inside a message inside a message";
+        if (chance(2)) {
+            return testing::drawFor(board_.level(), board_.data().boxNumber(pick(kBoxCount)));
+        }
+        return std::uniform_real_distribution(0.0, 1.0)(engine_);
+    }
+
+    void controlChanged(ControlChange /*change*/) override {}
+
+    void show(const Message& message) override
+    {
+        ++messages;
+        ASSERT_LE(++depth_, 2) << "a message inside a message inside a message";
         if (depth_ == 2) {
-            EXPECT_EQ(message.text, kTimeUpText) << "only time up may interrupt a message";
+            EXPECT_EQ(message.text, "Your Time is Up.") << "only time up may interrupt a message";
             EXPECT_EQ(outer_.title, "Try Again.") << "time up interrupted " << outer_.text;
         }
         EXPECT_FALSE(limitShown_) << message.text << " after the chance limit";
-        if (message.text == kTimeUpText) {
+        if (message.text == "Your Time is Up.") {
             EXPECT_FALSE(timeUpShown_) << "a second time-up message in one game";
             EXPECT_FALSE(won_) << "time up after a win";
             timeUpShown_ = true;
-        } else if (message.title == kWinTitle) {
+        } else if (message.title == "Congratulations.") {
             EXPECT_FALSE(won_) << "a second win in one game";
             won_ = true;
-        } else if (message.text == kNoMoreChanceText) {
-            limitShown_ = true;
         }
-        const Message outer = outer_;
-        outer_ = message;
-        // The player waits a little: the timer may tick meanwhile.
-        const int ticks = std::uniform_int_distribution(0, 3)(engine_);
-        for (int tick = 0; tick < ticks && board_.controls().timer1Enabled; ++tick) {
+        limitShown_ = message.text == "You Have No More Chance.";
+        const Message outer = std::exchange(outer_, message);
+        for (int tick = pick(4); tick > 0 && board_.controls().timer1Enabled; --tick) {
             board_.timerTick();
         }
         outer_ = outer;
         --depth_;
-        ++messages;
     }
 
-    long messages = 0;
-
-private:
-    enum class Action { Start, MenuStart, Stop, MenuStop, Box, Tick, Reload };
+    int pick(int count) { return std::uniform_int_distribution(0, count - 1)(engine_); }
+    bool chance(int oneIn) { return pick(oneIn) == 0; }
 
     void act()
     {
-        static const std::vector<int> weights{4, 2, 2, 1, 14, 12, 1};
-        const auto action = static_cast<Action>(
-            std::discrete_distribution<int>(weights.begin(), weights.end())(engine_));
         const BoardControls& controls = board_.controls();
-        switch (action) {
-        case Action::Start:
-            if (controls.command1Enabled) {
-                startGame([this] { board_.Command1_Click(); });
+        const int action = pick(36);
+        if (action < 6) { // Start: the button while enabled, or the menu item
+            if (action < 4 ? controls.command1Enabled : true) {
+                newGame();
+                action < 4 ? board_.Command1_Click() : board_.startgame_Click();
             }
-            break;
-        case Action::MenuStart:
-            startGame([this] { board_.startgame_Click(); });
-            break;
-        case Action::Stop:
-            if (controls.command33Enabled) {
-                board_.Command33_Click();
+        } else if (action < 9) { // Stop: the button while enabled, or the menu item
+            if (action < 8 ? controls.command33Enabled : true) {
+                action < 8 ? board_.Command33_Click() : board_.stopgame_Click();
             }
-            break;
-        case Action::MenuStop:
-            board_.stopgame_Click();
-            break;
-        case Action::Box: {
-            const int box = std::uniform_int_distribution(0, kBoxCount - 1)(engine_);
+        } else if (action < 23) {
+            const int box = pick(kBoxCount);
             if (controls.box(box).enabled) {
                 opened_.insert(box);
                 ++openings_;
             }
             board_.boxClick(box);
-            break;
-        }
-        case Action::Tick:
+        } else if (action < 35) {
             if (controls.timer1Enabled) {
                 board_.timerTick();
             }
-            break;
-        case Action::Reload:
+        } else {
             board_.unload();
-            board_.load(observer_, messages_);
+            board_.load(*this, *this);
             opened_.clear();
             startedSinceLoad_ = false;
-            break;
         }
     }
 
-    template <typename Start> void startGame(Start start)
+    void newGame()
     {
         opened_.clear();
         openings_ = 0;
-        timeUpShown_ = false;
-        won_ = false;
-        limitShown_ = false;
+        timeUpShown_ = won_ = limitShown_ = false;
         startedSinceLoad_ = true;
-        start();
     }
 
     void check() const
@@ -179,17 +128,14 @@ private:
         const BoardFields& fields = board_.fields();
         const LevelData& data = board_.data();
         ASSERT_EQ(depth_, 0);
-        if (controls.timer1Enabled) {
-            EXPECT_FALSE(controls.command1Enabled);
-            EXPECT_TRUE(controls.command33Enabled);
-            EXPECT_TRUE(allBoxes(true)) << "a game is on, yet a box is disabled";
+        const bool running = controls.timer1Enabled;
+        EXPECT_EQ(controls.command1Enabled, !running);
+        EXPECT_EQ(controls.command33Enabled, running);
+        EXPECT_TRUE(allBoxes(controls, running)) << "a box's enabled state is not the game's";
+        if (running) {
             EXPECT_GE(fields.seconds, 1);
             EXPECT_LT(fields.seconds, data.startingSeconds);
             EXPECT_FALSE(won_ || timeUpShown_ || limitShown_) << "the game ended, yet it runs";
-        } else {
-            EXPECT_TRUE(controls.command1Enabled);
-            EXPECT_FALSE(controls.command33Enabled);
-            EXPECT_TRUE(allBoxes(false)) << "no game, yet a box is enabled";
         }
         EXPECT_GE(fields.seconds, 0);
         for (const std::string& text : {controls.text1Text, controls.text2Text}) {
@@ -204,25 +150,14 @@ private:
             EXPECT_LT(fields.target, data.targetOffset + kTargetSpan);
         }
         for (int box = 0; box < kBoxCount; ++box) {
-            const bool red = controls.box(box).colour == kOpenedColour;
-            EXPECT_EQ(red, opened_.contains(box)) << "box " << box << " is red: " << red;
-            EXPECT_TRUE(red || controls.box(box).colour == kFreshColour);
+            const Colour colour = controls.box(box).colour;
+            EXPECT_EQ(colour, opened_.contains(box) ? kOpenedColour : kFreshColour)
+                << "box " << box;
         }
     }
 
-    bool allBoxes(bool enabled) const
-    {
-        return std::ranges::all_of(board_.controls().boxes, [enabled](const BoxControl& box) {
-            return box.enabled == enabled;
-        });
-    }
-
     std::mt19937_64 engine_;
-    SeededRandom random_;
-    NullObserver observer_;
-    TickingMessages messages_{*this};
     Board board_;
-
     std::set<int> opened_;
     int openings_ = 0;
     bool startedSinceLoad_ = false;
@@ -233,43 +168,25 @@ private:
     Message outer_{"", "", MessageStyle::Information};
 };
 
-void TickingMessages::show(const Message& message)
-{
-    player_.messageShown(message);
-}
-
-std::vector<std::uint64_t> seeds()
-{
-    // NOLINTNEXTLINE(concurrency-mt-unsafe): read before anything else runs
-    if (const char* replay = std::getenv("NUMORRA_PLAY_SEED")) {
-        return {std::stoull(replay)};
-    }
-    std::vector<std::uint64_t> result;
-    result.reserve(kSequences);
-    std::random_device device;
-    for (int sequence = 0; sequence < kSequences; ++sequence) {
-        result.push_back((std::uint64_t{device()} << 32U) | device());
-    }
-    return result;
-}
-
 TEST(RandomPlay, EveryStepKeepsTheBoardInAStateTheRulesAllow)
 {
-    long steps = 0;
+    std::random_device device;
+    // NOLINTNEXTLINE(concurrency-mt-unsafe): read before anything else runs
+    const char* replay = std::getenv("NUMORRA_PLAY_SEED");
     long messages = 0;
-    int sequence = 0;
-    for (const std::uint64_t seed : seeds()) {
-        const Level level = kLevels.at(static_cast<std::size_t>(sequence++) % kLevels.size());
+    for (int sequence = 0; sequence < (replay != nullptr ? 1 : kSequences); ++sequence) {
+        const std::uint64_t seed =
+            replay != nullptr ? std::stoull(replay) : (std::uint64_t{device()} << 32U) | device();
         SCOPED_TRACE("replay with NUMORRA_PLAY_SEED=" + std::to_string(seed));
-        Player player(seed, level);
+        Player player(seed, kLevels.at(static_cast<std::size_t>(sequence) % kLevels.size()));
         player.play(kStepsPerSequence);
-        steps += kStepsPerSequence;
         messages += player.messages;
         if (HasFailure()) {
             return;
         }
     }
-    std::cout << "random play: " << steps << " steps, " << messages << " messages\n";
+    std::cout << "random play: " << kSequences * kStepsPerSequence << " steps, " << messages
+              << " messages\n";
 }
 
 } // namespace

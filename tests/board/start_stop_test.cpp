@@ -99,30 +99,6 @@ TEST(Stop, EndsAGameSilentlyAndKeepsWhatIsShown)
     EXPECT_EQ(game.controls().text1Text, "16");
 }
 
-TEST(Stop, ChangesNothingWhenNoGameRuns)
-{
-    Harness game(Level::Hard);
-    const BoardControls before = game.controls();
-    game.board.stopgame_Click();
-    const BoardControls after = game.controls();
-    EXPECT_EQ(after.command1Enabled, before.command1Enabled);
-    EXPECT_EQ(after.command33Enabled, before.command33Enabled);
-    EXPECT_TRUE(allBoxes(after, false));
-    EXPECT_TRUE(game.observer.changes.empty());
-}
-
-TEST(Stop, ThenStartReenablesAndRepaintsEveryBox)
-{
-    Harness game(Level::Easy);
-    game.start(100);
-    game.board.boxClick(7);
-    game.board.stopgame_Click();
-    game.start(101);
-    EXPECT_TRUE(allBoxes(game.controls(), true));
-    EXPECT_EQ(game.controls().boxes[7].colour, kFreshColour);
-    EXPECT_EQ(game.controls().label1Caption, "101");
-}
-
 TEST(Stop, AfterAGameHasEndedKeepsNextNumber)
 {
     Harness game(Level::Hard);

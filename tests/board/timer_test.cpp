@@ -40,52 +40,6 @@ TEST_P(TimeUpOnEachLevel, TheLastTickShowsZeroThenEndsTheGame)
 INSTANTIATE_TEST_SUITE_P(Levels, TimeUpOnEachLevel,
                          ::testing::Values(Level::Easy, Level::Medium, Level::Hard));
 
-TEST(TicksDuringMessages, AnOpenTimeUpMessageGetsNoSecondOne)
-{
-    Harness game(Level::Hard);
-    game.start(200);
-    game.ticks(9);
-    game.messages.whileOpen = [&] { game.ticks(5); };
-    game.ticks(1);
-    EXPECT_EQ(game.messages.texts(), std::vector<std::string>{"Your Time is Up."});
-    EXPECT_EQ(game.board.fields().seconds, 0);
-    EXPECT_EQ(game.controls().text1Text, "0");
-}
-
-TEST(TicksDuringMessages, AWinIsNotEndedAgainByTimeUp)
-{
-    Harness game(Level::Hard);
-    game.start(543); // Command2
-    game.ticks(9);
-    game.messages.whileOpen = [&] { game.ticks(3); };
-    game.board.boxClick(0);
-    EXPECT_EQ(game.messages.texts(),
-              std::vector<std::string>{":-) You Won!!!....Now Find Out The Next Number."});
-    EXPECT_EQ(game.controls().text1Text, "1");
-    EXPECT_EQ(game.controls().command1Caption, kNextCaption);
-    EXPECT_FALSE(game.board.gameInProgress());
-}
-
-TEST(TicksDuringMessages, TheChanceLimitIsNotEndedAgainByTimeUp)
-{
-    Harness game(Level::Hard);
-    game.start(200);
-    for (int box = 0; box < 7; ++box) {
-        game.board.boxClick(box);
-    }
-    game.ticks(9);
-    game.messages.shown.clear();
-    // The eighth opening with one second left: time would run out while the
-    // chance-limit message is open.
-    game.messages.whileOpen = [&] { game.messages.whileOpen = [&] { game.ticks(4); }; };
-    game.board.boxClick(7);
-    EXPECT_EQ(game.messages.texts(),
-              (std::vector<std::string>{":-( Sorry! This Button Contains : 563",
-                                        "You Have No More Chance."}));
-    EXPECT_EQ(game.controls().text1Text, "1");
-    EXPECT_FALSE(game.board.gameInProgress());
-}
-
 TEST(TicksDuringMessages, TimeRunsOutDuringAMissAndTheBoardStaysEnded)
 {
     Harness game(Level::Medium);

