@@ -59,26 +59,5 @@ TEST(LevelTable, BoxesFillTheGridOnceEach)
     EXPECT_THROW(boxAt(1, 9), std::out_of_range);
 }
 
-TEST(LevelTable, BoxOrderSkipsTheStartAndStopButtonsAndTheMissingNames)
-{
-    std::set<std::string_view> names;
-    for (const BoxPlace& place : kBoxPlaces) {
-        names.insert(place.name);
-    }
-    EXPECT_EQ(names.size(), static_cast<std::size_t>(kBoxCount));
-    for (const char* absent : {"Command1", "Command33", "Command34", "Command35", "Command36"}) {
-        EXPECT_EQ(names.count(absent), 0U) << absent;
-    }
-    EXPECT_EQ(kBoxPlaces.front().name, "Command2");
-    EXPECT_EQ(kBoxPlaces.back().name, "Command45");
-}
-
-TEST(LevelTable, HelpTextsNameTheLevelsTime)
-{
-    EXPECT_NE(levelData(Level::Easy).helpText.find("30 seconds"), std::string_view::npos);
-    EXPECT_NE(levelData(Level::Medium).helpText.find("20 seconds"), std::string_view::npos);
-    EXPECT_NE(levelData(Level::Hard).helpText.find("10 seconds"), std::string_view::npos);
-}
-
 } // namespace
 } // namespace numorra
