@@ -7,10 +7,10 @@ set -euo pipefail
 binary=$1
 fail() { echo "hardening: $binary: $*" >&2; exit 1; }
 
-readelf -h "$binary" | grep -q 'Type:.*DYN' || fail "not a position independent executable"
-readelf -d "$binary" | grep -q 'FLAGS_1.*PIE' || fail "not flagged PIE"
-readelf -lW "$binary" | grep -q 'GNU_RELRO' || fail "no RELRO segment"
-readelf -d "$binary" | grep -Eq 'BIND_NOW|FLAGS_1.* NOW' || fail "RELRO is partial: no BIND_NOW"
+readelf -h "$binary" | grep 'Type:.*DYN' >/dev/null || fail "not a position independent executable"
+readelf -d "$binary" | grep 'FLAGS_1.*PIE' >/dev/null || fail "not flagged PIE"
+readelf -lW "$binary" | grep 'GNU_RELRO' >/dev/null || fail "no RELRO segment"
+readelf -d "$binary" | grep -E 'BIND_NOW|FLAGS_1.* NOW' >/dev/null || fail "RELRO is partial: no BIND_NOW"
 runpath=$(readelf -d "$binary" | sed -n 's/.*(\(RUNPATH\|RPATH\)).*\[\(.*\)\]/\2/p')
 if [ -n "$runpath" ]; then
   IFS=: read -r -a entries <<<"$runpath:"

@@ -46,7 +46,7 @@ grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no
 grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "the licence is not MIT"
 
 for size in "${sizes[@]}"; do
-  file "share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "PNG image data, $size x $size" ||
+  file "share/icons/hicolor/${size}x${size}/apps/$id.png" | grep "PNG image data, $size x $size" >/dev/null ||
     fail "the ${size}x${size} icon is not a ${size}x${size} PNG"
 done
 

@@ -27,11 +27,14 @@ binary="$out/root/usr/bin/numorra"
   fail "the package has no desktop entry"
 
 # Every library the executable needs must come from a package it depends on.
+# (Filters read their whole input: a reader that stops early would end the
+# writer with SIGPIPE, which pipefail reports as a failure.)
 while read -r library; do
-  path=$(ldconfig -p | awk -v lib="$library" '$1 == lib { print $NF; exit }')
+  path=$(ldconfig -p | awk -v lib="$library" '$1 == lib && !found { print $NF; found = 1 }')
   [ -n "$path" ] || fail "$library is not installed here"
-  owner=$(dpkg -S "$(realpath "$path")" 2>/dev/null | head -1 | cut -d: -f1) ||
-    owner=$(dpkg -S "$path" | head -1 | cut -d: -f1)
+  owner=$(dpkg -S "$(realpath "$path")" 2>/dev/null | awk -F: 'NR == 1 { print $1 }') ||
+    owner=$(dpkg -S "$path" | awk -F: 'NR == 1 { print $1 }')
+  [ -n "$owner" ] || fail "no package owns $path"
   grep -Fxq "$owner" <<<"$depends" ||
     fail "$library comes from $owner, which the package does not depend on"
 done < <(readelf -d "$binary" | sed -n 's/.*Shared library: \[\(.*\)\]/\1/p')
