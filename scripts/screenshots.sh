@@ -19,7 +19,7 @@ build/release/ui/numorra &
 game=$!
 sleep 2
 mkdir -p docs
-window=$(xdotool search --sync --name '^Numorra v 1.0$' | head -1)
+window=$(xdotool search --sync --name '^Numorra v 1.0$' | awk 'NR == 1')
 geometry() { xdotool getwindowgeometry --shell "$window"; }
 eval "$(geometry)"
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" docs/board-start.png
@@ -42,7 +42,7 @@ xdotool mousemove $((X + 134)) $((Y + 9)) click 1
 sleep 0.5
 xdotool mousemove $((X + 150)) $((Y + 52)) click 1
 sleep 1
-about=$(xdotool search --sync --name '^About Numorra v 1.0$' | head -1)
+about=$(xdotool search --sync --name '^About Numorra v 1.0$' | awk 'NR == 1')
 eval "$(xdotool getwindowgeometry --shell "$about")"
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" docs/about.png
 kill "$game"
@@ -50,7 +50,7 @@ wait "$game" 2>/dev/null || true
 
 QT_SCALE_FACTOR=2 build/release/ui/numorra &
 game=$!
-window=$(xdotool search --sync --name '^Numorra v 1.0$' | head -1)
+window=$(xdotool search --sync --name '^Numorra v 1.0$' | awk 'NR == 1')
 sleep 1
 eval "$(geometry)"
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" docs/board-start-2x.png
