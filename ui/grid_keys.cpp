@@ -46,18 +46,17 @@ bool GridKeys::eventFilter(QObject* watched, QEvent* event)
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
-        moveFocus(watched, key->key());
-        return std::ranges::find(boxes_, watched) != boxes_.end();
+        return moveFocus(watched, key->key());
     default:
         return false;
     }
 }
 
-void GridKeys::moveFocus(QObject* from, int key) const
+bool GridKeys::moveFocus(QObject* from, int key) const
 {
     const auto* const found = std::ranges::find(boxes_, from);
     if (found == boxes_.end()) {
-        return;
+        return false;
     }
     const int box = static_cast<int>(found - boxes_.begin());
     const int rowStep = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
@@ -66,6 +65,7 @@ void GridKeys::moveFocus(QObject* from, int key) const
     if (next) {
         boxes_.at(static_cast<std::size_t>(*next))->setFocus(Qt::OtherFocusReason);
     }
+    return true;
 }
 
 } // namespace numorra::ui

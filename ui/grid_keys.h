@@ -27,7 +27,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void moveFocus(QObject* from, int key) const;
+    // False when `from` is not a box: the key is then the button's own.
+    bool moveFocus(QObject* from, int key) const;
 
     std::array<FaceButton*, kBoxCount> boxes_;
 };
