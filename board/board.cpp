@@ -51,7 +51,7 @@ BoardControls BoardControls::design(Level level)
     const LevelData& data = levelData(level);
     BoardControls controls;
     controls.label1Caption = "0";
-    controls.text1Text = numberText(data.startingSeconds - 1);
+    controls.text1Text = numberText(data.playerSeconds());
     controls.text2Text = "0";
     controls.command1Caption = std::string(kStartCaption);
     controls.command1Enabled = true;

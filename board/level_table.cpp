@@ -9,22 +9,8 @@ namespace {
 
 constexpr std::string_view kLaterWinMessage = ":-) You Won!!!....Now Find Out The Next Number.";
 
-constexpr std::string_view helpFor30 =
-    "Click on the 'Start Game' button to start the game. A number will appear on the top which "
-    "you have to find out from the boxes below. You will get 8 chances and 30 seconds to find "
-    "out the number within the boxes.";
-constexpr std::string_view helpFor20 =
-    "Click on the 'Start Game' button to start the game. A number will appear on the top which "
-    "you have to find out from the boxes below. You will get 8 chances and 20 seconds to find "
-    "out the number within the boxes.";
-constexpr std::string_view helpFor10 =
-    "Click on the 'Start Game' button to start the game. A number will appear on the top which "
-    "you have to find out from the boxes below. You will get 8 chances and 10 seconds to find "
-    "out the number within the boxes.";
-
 const std::array<LevelData, 3> kLevelTable{{
     {Level::Easy,
-     "Easy",
      "Form1",
      55,
      31,
@@ -33,10 +19,8 @@ const std::array<LevelData, 3> kLevelTable{{
       469, 262, 81,  438, 510, 535, 344, 205, 450, 186, 77,  409},
      "You Won!!!....Now Find Out The Next Number.................Donations are "
      "appreciated....Ombrevale Quillimont",
-     ":-( Sorry! This Button Contains : ",
-     helpFor30},
+     ":-( Sorry! This Button Contains : "},
     {Level::Medium,
-     "Medium",
      "medium1",
      102,
      21,
@@ -44,10 +28,8 @@ const std::array<LevelData, 3> kLevelTable{{
       364, 241, 309, 537, 246, 368, 592, 413, 497, 557, 336, 396, 398, 485,
       284, 576, 482, 456, 288, 425, 449, 514, 109, 391, 368, 252},
      kLaterWinMessage,
-     ":-( Sorry This Button Contains : ",
-     helpFor20},
+     ":-( Sorry This Button Contains : "},
     {Level::Hard,
-     "Hard",
      "hard1",
      156,
      11,
@@ -55,8 +37,7 @@ const std::array<LevelData, 3> kLevelTable{{
       184, 630, 445, 163, 295, 587, 418, 510, 269, 306, 570, 277, 452, 536,
       467, 390, 178, 646, 342, 287, 649, 300, 636, 568, 479, 539},
      kLaterWinMessage,
-     ":-( Sorry! This Button Contains : ",
-     helpFor10},
+     ":-( Sorry! This Button Contains : "},
 }};
 
 } // namespace
@@ -69,6 +50,14 @@ const LevelData& levelData(Level level)
         }
     }
     throw std::invalid_argument("unknown level " + std::to_string(static_cast<int>(level)));
+}
+
+std::string LevelData::helpText() const
+{
+    return "Click on the 'Start Game' button to start the game. A number will appear on the top "
+           "which you have to find out from the boxes below. You will get 8 chances and " +
+           std::to_string(playerSeconds()) +
+           " seconds to find out the number within the boxes.";
 }
 
 std::int16_t LevelData::boxNumber(int box) const

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace numorra {
@@ -45,17 +46,20 @@ inline constexpr std::array<BoxPlace, kBoxCount> kBoxPlaces{{
 // What makes one level different from the others.
 struct LevelData {
     Level level;
-    std::string_view name;        // as the Levels menu names it
     std::string_view windowName;  // the board window's object name
     std::int16_t targetOffset;    // the smallest target number
     std::int16_t startingSeconds; // one more than the player's time: the start ticks once at once
     std::array<std::int16_t, kBoxCount> boxNumbers; // in box order
     std::string_view winMessage;
     std::string_view missText; // the box's number follows it directly
-    std::string_view helpText;
 
     // The number hidden in the box at index `box` in box order.
     std::int16_t boxNumber(int box) const;
+    // The player's time in seconds: the starting value less the tick that a
+    // start runs at once.
+    int playerSeconds() const { return startingSeconds - 1; }
+    // How To Play's text, which names the level's time.
+    std::string helpText() const;
 };
 
 const LevelData& levelData(Level level);

@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
-cmake --preset release >/dev/null
+bash scripts/install-deps.sh bench
+cmake --preset release -DNUMORRA_BUILD_BENCH=ON >/dev/null
 cmake --build --preset release
 
 display=:93

@@ -1,34 +1,56 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, whatever the build, the tests and the
-# screenshots need and the machine does not have yet. Says what it installs.
+# Installs, from Debian's packages, what one kind of work needs and the
+# machine does not have yet, and says what it installs.
+# Usage: install-deps.sh KIND...   with KIND one of
+#   play          building and running the game
+#   package       building the Debian package
+#   test          building and running every test (play's packages too)
+#   lint          the formatting and clang-tidy checks
+#   screenshots   rendering docs/ under Xvfb, light and dark
+#   screenreader  playing a game under the Orca screen reader
+#   bench         the benchmarks
 set -euo pipefail
 
-packages=(
-  # build
+play=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libqt6svg6
-  libgtest-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
   # a metric-compatible sans-serif face for the board's bold labels
   fonts-liberation fonts-dejavu-core
-  # lint
-  clang-format clang-tidy
-  # running real windows without a screen, and looking at them
-  xvfb xauth x11-utils imagemagick xdotool
-  # install and package checks
-  desktop-file-utils appstream dpkg-dev file
-  # benchmarks: rules micro-benchmarks, the X client that watches start-up
-  libbenchmark-dev libx11-dev libxtst-dev python3
 )
+# real windows without a screen: X11 with and without a window manager,
+# and a Wayland compositor
+desktop=(xvfb xauth x11-utils xdotool openbox weston qt6-wayland)
+package=("${play[@]}" dpkg-dev file)
+test=(
+  "${package[@]}" "${desktop[@]}" libgtest-dev
+  # install and package checks
+  desktop-file-utils appstream lintian git
+)
+lint=("${play[@]}" clang-format clang-tidy)
+screenshots=("${play[@]}" "${desktop[@]}" imagemagick qt6ct)
+screenreader=("${play[@]}" "${desktop[@]}" orca at-spi2-core dbus dbus-x11)
+bench=("${play[@]}" xvfb x11-utils libbenchmark-dev libx11-dev libxtst-dev python3)
+
+[ $# -gt 0 ] || { echo "install-deps: usage: install-deps.sh KIND... (see the script)" >&2; exit 2; }
+wanted=()
+for kind in "$@"; do
+  case "$kind" in
+    play | package | test | lint | screenshots | screenreader | bench) ;;
+    *) echo "install-deps: no such kind of work: $kind" >&2; exit 2 ;;
+  esac
+  declare -n list="$kind"
+  wanted+=("${list[@]}")
+done
 
 missing=()
-for p in "${packages[@]}"; do
+for p in $(printf '%s\n' "${wanted[@]}" | sort -u); do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep "install ok installed" >/dev/null; then
     missing+=("$p")
   fi
 done
 
 if [ ${#missing[@]} -eq 0 ]; then
-  echo "install-deps: everything needed is installed."
+  echo "install-deps: everything $* needs is installed."
   exit 0
 fi
 
@@ -42,7 +64,7 @@ if [ "$(id -u)" -ne 0 ]; then
   fi
 fi
 
-echo "install-deps: installing ${missing[*]}"
+echo "install-deps: installing for $*: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

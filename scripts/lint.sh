@@ -4,6 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+bash scripts/install-deps.sh lint
+
 build=build/dev
 if [ ! -f "$build/compile_commands.json" ]; then
   cmake --preset dev >/dev/null

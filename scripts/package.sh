@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh package
 cmake --preset release
 cmake --build --preset release
 (cd build/release && cpack)

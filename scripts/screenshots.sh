@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh screenshots
 cmake --preset release >/dev/null
 cmake --build --preset release >/dev/null
 

@@ -12,10 +12,10 @@ cd "$(dirname "$0")/.."
 presets=("$@")
 [ ${#presets[@]} -gt 0 ] || presets=(dev sanitize release)
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 for preset in "${presets[@]}"; do
   echo "test: == $preset"
-  cmake --preset "$preset" >/dev/null
+  cmake --preset "$preset" -DNUMORRA_BUILD_TESTS=ON >/dev/null
   cmake --build --preset "$preset"
   ctest --preset "$preset" --output-on-failure
 done

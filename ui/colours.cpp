@@ -1,24 +1,15 @@
 #include "ui/colours.h"
 
-#include <array>
 #include <stdexcept>
 #include <string>
-#include <utility>
 
 namespace numorra::ui {
 
 namespace {
 
-// The system colours the game can name, and the palette roles that play
-// their part on this desktop.
-constexpr std::array<std::pair<std::uint8_t, QPalette::ColorRole>, 6> kSystemColours{{
-    {5, QPalette::Base},       // window
-    {8, QPalette::Text},       // window text
-    {13, QPalette::Highlight}, // highlight
-    {14, QPalette::HighlightedText},
-    {kButtonFaceIndex, QPalette::Button},
-    {18, QPalette::ButtonText},
-}};
+// The only system colour the game names is the button face: the theme's
+// button colour plays its part on this desktop.
+constexpr QPalette::ColorRole kButtonFaceRole = QPalette::Button;
 
 } // namespace
 
@@ -27,10 +18,8 @@ QColor toQColor(Colour colour, const QPalette& palette)
     if (!isSystemColour(colour)) {
         return {redOf(colour), greenOf(colour), blueOf(colour)};
     }
-    for (const auto& [index, role] : kSystemColours) {
-        if (index == systemColourIndex(colour)) {
-            return palette.color(QPalette::Active, role);
-        }
+    if (systemColourIndex(colour) == kButtonFaceIndex) {
+        return palette.color(QPalette::Active, kButtonFaceRole);
     }
     throw std::out_of_range("system colour " + std::to_string(systemColourIndex(colour)) +
                             " has no part in this desktop's palette");

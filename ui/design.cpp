@@ -15,6 +15,9 @@ constexpr double kSmall = 8.25;
 constexpr double kLarge = 9.75;
 constexpr Colour kDarkRed = rgbColour(192, 0, 0);
 
+// Captions and menu texts are the game's own words and keep its own
+// spelling, "Time Remaing" and "&Backgound Colors" among them: players know
+// the game by them, so they are not to be corrected.
 constexpr std::array<ControlDesign, 9> kBoardControls{{
     {"Label3", ControlKind::Label, {120, 120, 1215, 195}, "Time Remaing", kSmall, {}, true, 45},
     {"Text1", ControlKind::TextBox, {480, 480, 495, 285}, "", kSmall, {}, true, 1},

@@ -1,6 +1,7 @@
 // Long random sequences of everything a player and the clock can do to a
 // board, with the rules' invariants checked after every step. A failure
-// names its seed; NUMORRA_PLAY_SEED=<seed> replays that sequence alone.
+// names its seed and level; NUMORRA_PLAY_SEED=<seed> NUMORRA_PLAY_LEVEL=<board
+// window> replays that sequence alone.
 #include "board/number_text.h"
 #include "tests/board/harness.h"
 
@@ -8,8 +9,10 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <random>
 #include <set>
+#include <string_view>
 
 namespace numorra {
 namespace {
@@ -168,17 +171,38 @@ private:
     Message outer_{"", "", MessageStyle::Information};
 };
 
+std::optional<Level> levelNamed(std::string_view name)
+{
+    for (const Level level : kLevels) {
+        if (levelData(level).windowName == name) {
+            return level;
+        }
+    }
+    return std::nullopt;
+}
+
 TEST(RandomPlay, EveryStepKeepsTheBoardInAStateTheRulesAllow)
 {
     std::random_device device;
-    // NOLINTNEXTLINE(concurrency-mt-unsafe): read before anything else runs
-    const char* replay = std::getenv("NUMORRA_PLAY_SEED");
+    // NOLINTBEGIN(concurrency-mt-unsafe): read before anything else runs
+    const char* replaySeed = std::getenv("NUMORRA_PLAY_SEED");
+    const char* replayLevel = std::getenv("NUMORRA_PLAY_LEVEL");
+    // NOLINTEND(concurrency-mt-unsafe)
+    std::optional<Level> level;
+    if (replaySeed != nullptr) {
+        level = levelNamed(replayLevel != nullptr ? replayLevel : "Form1");
+        ASSERT_TRUE(level) << "NUMORRA_PLAY_LEVEL names a board window: Form1, medium1 or hard1";
+    }
     long messages = 0;
-    for (int sequence = 0; sequence < (replay != nullptr ? 1 : kSequences); ++sequence) {
-        const std::uint64_t seed =
-            replay != nullptr ? std::stoull(replay) : (std::uint64_t{device()} << 32U) | device();
-        SCOPED_TRACE("replay with NUMORRA_PLAY_SEED=" + std::to_string(seed));
-        Player player(seed, kLevels.at(static_cast<std::size_t>(sequence) % kLevels.size()));
+    for (int sequence = 0; sequence < (replaySeed != nullptr ? 1 : kSequences); ++sequence) {
+        const std::uint64_t seed = replaySeed != nullptr
+                                       ? std::stoull(replaySeed)
+                                       : (std::uint64_t{device()} << 32U) | device();
+        const Level played =
+            level.value_or(kLevels.at(static_cast<std::size_t>(sequence) % kLevels.size()));
+        SCOPED_TRACE("replay with NUMORRA_PLAY_SEED=" + std::to_string(seed) +
+                     " NUMORRA_PLAY_LEVEL=" + std::string(levelData(played).windowName));
+        Player player(seed, played);
         player.play(kStepsPerSequence);
         messages += player.messages;
         if (HasFailure()) {

@@ -13,7 +13,7 @@ TEST_P(StartOnEachLevel, FreshWindowShowsItsDesignAndAStartShowsTheFullTime)
 {
     Harness game(GetParam());
     const LevelData& data = levelData(GetParam());
-    const std::string fullTime = std::to_string(data.startingSeconds - 1);
+    const std::string fullTime = std::to_string(data.playerSeconds());
     EXPECT_EQ(game.controls().label1Caption, "0");
     EXPECT_EQ(game.controls().text1Text, fullTime);
     EXPECT_EQ(game.controls().text2Text, "0");
@@ -131,16 +131,6 @@ TEST(LoadAndUnload, ControlsStartFromTheDesignWhileTheFieldsStay)
     EXPECT_EQ(game.board.fields().target, 317);
     EXPECT_EQ(game.board.fields().chance, 1);
     EXPECT_EQ(game.board.fields().opened, 317);
-}
-
-TEST(LoadAndUnload, UnloadWhileAMessageIsOpenAbandonsTheRoutine)
-{
-    Harness game(Level::Easy);
-    game.start(100);
-    game.messages.whileOpen = [&] { game.board.unload(); };
-    game.board.boxClick(0);
-    EXPECT_FALSE(game.board.loaded());
-    EXPECT_EQ(game.board.fields().chance, 0);
 }
 
 } // namespace
