@@ -29,15 +29,13 @@ namespace numorra::ui {
 
 namespace {
 
-constexpr int kTickMilliseconds = 1000;
-
 using MenuHandler = void (BoardWindow::*)();
 
 } // namespace
 
 BoardWindow::BoardWindow(Board& board, Windows& windows, const Services& services)
     : board_(board), windows_(windows), messages_(services.messageBox(this)),
-      commonDialog1_(services.colourPicker(this, kFreshColour))
+      commonDialog1_(services.colourPicker(this))
 {
     setObjectName(toQString(board_.data().windowName));
     setWindowTitle(toQString(kBoardCaption));
@@ -55,7 +53,7 @@ BoardWindow::BoardWindow(Board& board, Windows& windows, const Services& service
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(kTickMilliseconds);
+    timer1_->setInterval(services.tickInterval);
     timer1_->setTimerType(Qt::PreciseTimer);
     connect(timer1_, &QTimer::timeout, this, &BoardWindow::Timer1_Timer);
 
@@ -289,13 +287,13 @@ void BoardWindow::customcolors_Click()
     defaultMarked_ = false;
     customMarked_ = true;
     showMarks();
-    commonDialog1_->open();
+    commonDialog1_->open(background_);
     setBackgroundColour(commonDialog1_->colour());
 }
 
 void BoardWindow::howtoplay_Click()
 {
-    messages_->show({std::string(board_.data().helpText), "Help", MessageStyle::Information});
+    messages_->show({board_.data().helpText(), "Help", MessageStyle::Information});
 }
 
 void BoardWindow::about_Click()

@@ -7,13 +7,11 @@
 
 namespace numorra::ui {
 
-DialogColourPicker::DialogColourPicker(QWidget* owner, Colour offered)
-    : owner_(owner), colour_(offered)
-{
-}
+DialogColourPicker::DialogColourPicker(QWidget* owner) : owner_(owner) {}
 
-void DialogColourPicker::open()
+void DialogColourPicker::open(Colour current)
 {
+    colour_ = current;
     QColorDialog dialog(toQColor(colour_, owner_->palette()), owner_);
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setWindowModality(Qt::ApplicationModal);

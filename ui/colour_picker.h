@@ -11,21 +11,22 @@ namespace numorra::ui {
 class ColourPicker {
 public:
     virtual ~ColourPicker() = default;
-    virtual void open() = 0;
+    // Opens the dialog offering `current`, the colour the player sees now.
+    virtual void open(Colour current) = 0;
     virtual Colour colour() const = 0;
 };
 
-// The toolkit's colour dialog. It offers the colour it holds; a cancelled
-// dialog leaves that colour as it was, so the look does not change.
+// The toolkit's colour dialog. It offers the window's current colour; a
+// cancelled dialog leaves that colour as it was, so the look does not change.
 class DialogColourPicker final : public ColourPicker {
 public:
-    DialogColourPicker(QWidget* owner, Colour offered);
-    void open() override;
+    explicit DialogColourPicker(QWidget* owner);
+    void open(Colour current) override;
     Colour colour() const override { return colour_; }
 
 private:
     QWidget* owner_;
-    Colour colour_;
+    Colour colour_ = kFreshColour;
 };
 
 } // namespace numorra::ui

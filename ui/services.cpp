@@ -11,8 +11,8 @@ Services toolkitServices(RandomSource& random)
     Services services;
     services.random = &random;
     services.messageBox = [](QWidget* owner) { return std::make_unique<ToolkitMessageBox>(owner); };
-    services.colourPicker = [](QWidget* owner, Colour offered) {
-        return std::make_unique<DialogColourPicker>(owner, offered);
+    services.colourPicker = [](QWidget* owner) {
+        return std::make_unique<DialogColourPicker>(owner);
     };
     services.endProgram = [] { QCoreApplication::exit(0); };
     return services;

@@ -4,6 +4,7 @@
 #include "board/ports.h"
 #include "ui/colour_picker.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -12,12 +13,14 @@ class QWidget;
 namespace numorra::ui {
 
 // What the windows take from outside: the random source, the message boxes,
-// the colour picker and the end of the program. Tests replace them.
+// the colour picker, the end of the program and the countdown's pace. Tests
+// replace them, and drive the countdown's ticks themselves.
 struct Services {
     RandomSource* random = nullptr;
     std::function<std::unique_ptr<MessageBox>(QWidget* owner)> messageBox;
-    std::function<std::unique_ptr<ColourPicker>(QWidget* owner, Colour offered)> colourPicker;
+    std::function<std::unique_ptr<ColourPicker>(QWidget* owner)> colourPicker;
     std::function<void()> endProgram;
+    std::chrono::milliseconds tickInterval{1000};
 };
 
 // The real ones: the toolkit's message boxes and colour dialog, and the end

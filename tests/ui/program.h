@@ -8,13 +8,41 @@
 #include "ui/windows.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
+#include <chrono>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace numorra::ui::fixture {
+
+// Answers the next modal dialog from inside its own event loop: `answer`
+// looks at it and closes it. Should a check in `answer` fail, the dialog is
+// closed all the same, so the test fails instead of waiting for a click.
+inline void answerNextModal(std::function<void(QWidget*)> answer)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer = std::move(answer)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        poll->deleteLater();
+        poll->stop();
+        answer(modal);
+        if (auto* dialog = qobject_cast<QDialog*>(modal); dialog != nullptr && dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+    poll->start();
+}
 
 class FixedRandom final : public RandomSource {
 public:
@@ -37,20 +65,25 @@ private:
     MessageLog& log_;
 };
 
+// The player's answer to the colour dialog: a colour, or Cancel.
+struct PickerScript {
+    std::optional<Colour> choose; // none: the player cancels
+    std::vector<Colour> offered;  // what each opening offered
+};
+
 class FakePicker final : public ColourPicker {
 public:
-    FakePicker(Colour offered, Colour* chosen) : colour_(offered), chosen_(chosen) {}
-    void open() override
+    explicit FakePicker(PickerScript& script) : script_(script) {}
+    void open(Colour current) override
     {
-        if (*chosen_ != 0) {
-            colour_ = *chosen_;
-        }
+        script_.offered.push_back(current);
+        colour_ = script_.choose.value_or(current);
     }
     Colour colour() const override { return colour_; }
 
 private:
-    Colour colour_;
-    Colour* chosen_;
+    PickerScript& script_;
+    Colour colour_ = kFreshColour;
 };
 
 // The windows with their outside replaced: scripted draws, logged
@@ -61,10 +94,10 @@ struct Program {
         Services services;
         services.random = &random;
         services.messageBox = [this](QWidget*) { return std::make_unique<LoggedMessageBox>(log); };
-        services.colourPicker = [this](QWidget*, Colour offered) {
-            return std::make_unique<FakePicker>(offered, &pickedColour);
-        };
+        services.colourPicker = [this](QWidget*) { return std::make_unique<FakePicker>(picker); };
         services.endProgram = [this] { ++ends; };
+        // The wall clock never ticks a test's countdown: tests tick it.
+        services.tickInterval = std::chrono::hours(24);
         windows = std::make_unique<Windows>(services);
         windows->load(Level::Easy);
         windows->show(Level::Easy);
@@ -104,7 +137,7 @@ struct Program {
 
     FixedRandom random;
     MessageLog log;
-    Colour pickedColour = 0;
+    PickerScript picker;
     int ends = 0;
     std::unique_ptr<Windows> windows;
 };
