@@ -1,5 +1,4 @@
 #include "board/clock_random.h"
-#include "ui/board_window.h"
 #include "ui/startup.h"
 #include "ui/windows.h"
 
@@ -14,7 +13,7 @@ int main(int argc, char* argv[])
     try {
         std::unique_ptr<QApplication> application;
         {
-            const ui::DisplayGuard guard;
+            const ui::StartupGuard guard;
             application = std::make_unique<QApplication>(argc, argv);
         }
         // The program ends by its own rule: when nothing is on screen once

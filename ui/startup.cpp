@@ -3,59 +3,71 @@
 #include "ui/icons.h"
 #include "ui/identity.h"
 #include "ui/qt_text.h"
+#include "ui/startup_failure.h"
 
 #include <QApplication>
 #include <QtGlobal>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace numorra::ui {
 
 namespace {
 
 // The status of a program that cannot reach what it needs (EX_UNAVAILABLE).
-constexpr int kNoDisplay = 69;
+constexpr int kCannotStart = 69;
 
 QtMessageHandler previousHandler = nullptr;
+// What the toolkit has logged while it starts: read only by the handler
+// below, on the one thread that starts the toolkit.
+std::vector<ToolkitLine>& startLines()
+{
+    static std::vector<ToolkitLine> lines;
+    return lines;
+}
 
-void failWithoutDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message)
+void failToStart(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type != QtFatalMsg) {
-        // The toolkit's own lines on the way to a failure say less than ours.
-        const bool platformLine =
-            context.category != nullptr &&
-            QLatin1String(context.category).startsWith(QLatin1String("qt.qpa"));
-        if (!platformLine && !message.contains(QLatin1String("display"), Qt::CaseInsensitive)) {
+        ToolkitLine line{context.category != nullptr ? context.category : "",
+                         message.toStdString()};
+        if (!explainedByStartupFailure(line)) {
             previousHandler(type, context, message);
         }
+        startLines().push_back(std::move(line));
         return;
     }
-    const QByteArray display = qgetenv("DISPLAY");
-    static_cast<void>(std::fprintf(
-        stderr,
-        "numorra: no display could be opened (%s), so the game cannot show its windows. "
-        "Run it on a desktop, or without one under Xvfb: xvfb-run -a numorra\n",
-        display.isEmpty() ? "DISPLAY is not set" : display.constData()));
-    std::_Exit(kNoDisplay);
+    const std::string reason =
+        startupFailure(startLines(), message.toStdString(),
+                       {qEnvironmentVariable("DISPLAY").toStdString(),
+                        qEnvironmentVariable("WAYLAND_DISPLAY").toStdString()});
+    static_cast<void>(std::fprintf(stderr, "%s\n", reason.c_str()));
+    std::_Exit(kCannotStart);
 }
 
 } // namespace
 
-DisplayGuard::DisplayGuard()
+StartupGuard::StartupGuard()
 {
-    previousHandler = qInstallMessageHandler(failWithoutDisplay);
+    previousHandler = qInstallMessageHandler(failToStart);
 }
 
-DisplayGuard::~DisplayGuard()
+StartupGuard::~StartupGuard()
 {
     qInstallMessageHandler(previousHandler);
+    startLines().clear();
 }
 
 void setIdentity()
 {
+    // No application display name: the toolkit would append it to every
+    // title the window system shows, and each title bar must read exactly
+    // its own caption.
     QApplication::setApplicationName(toQString(kProductName));
-    QApplication::setApplicationDisplayName(toQString(kProductName));
     QApplication::setApplicationVersion(toQString(kVersion));
     QApplication::setOrganizationDomain(toQString(kOrganizationDomain));
     QApplication::setDesktopFileName(toQString(kApplicationId));

@@ -2,16 +2,17 @@
 
 namespace numorra::ui {
 
-// While the toolkit opens its display, a failure to do so ends the program
-// with one plain line and a failure status, instead of an abort.
-class DisplayGuard {
+// While the toolkit starts, a failure to do so ends the program with one
+// plain line that names its cause and a failure status, instead of an abort.
+// The toolkit's own lines that name the platform plugin are kept.
+class StartupGuard {
 public:
-    DisplayGuard();
-    ~DisplayGuard();
-    DisplayGuard(const DisplayGuard&) = delete;
-    DisplayGuard& operator=(const DisplayGuard&) = delete;
-    DisplayGuard(DisplayGuard&&) = delete;
-    DisplayGuard& operator=(DisplayGuard&&) = delete;
+    StartupGuard();
+    ~StartupGuard();
+    StartupGuard(const StartupGuard&) = delete;
+    StartupGuard& operator=(const StartupGuard&) = delete;
+    StartupGuard(StartupGuard&&) = delete;
+    StartupGuard& operator=(StartupGuard&&) = delete;
 };
 
 // Names the program, its version and its icon to the toolkit.
