@@ -19,7 +19,7 @@ play=(
 )
 # real windows without a screen: X11 with and without a window manager,
 # and a Wayland compositor
-desktop=(xvfb xauth x11-utils xdotool openbox weston qt6-wayland)
+desktop=(xvfb xauth x11-utils xdotool openbox weston qt6-wayland imagemagick)
 package=("${play[@]}" dpkg-dev file)
 test=(
   "${package[@]}" "${desktop[@]}" libgtest-dev
@@ -27,7 +27,7 @@ test=(
   desktop-file-utils appstream lintian git
 )
 lint=("${play[@]}" clang-format clang-tidy)
-screenshots=("${play[@]}" "${desktop[@]}" imagemagick qt6ct)
+screenshots=("${play[@]}" "${desktop[@]}" qt6ct)
 screenreader=("${play[@]}" "${desktop[@]}" orca at-spi2-core dbus dbus-x11)
 bench=("${play[@]}" xvfb x11-utils libbenchmark-dev libx11-dev libxtst-dev python3)
 

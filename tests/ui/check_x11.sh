@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# Runs the game on a real X server (Xvfb), with no window manager and with
+# openbox, at 1x and 2x, and checks what reaches the window system: each
+# title bar reads exactly its caption, the program is known by its class,
+# and the board and the About window are centred on the screen, frame
+# included. Usage: check_x11.sh NUMORRA
+set -euo pipefail
+game=$1
+fail() { echo "x11: $*" >&2; exit 1; }
+pids=()
+# The game first, then what it runs on.
+stop_all() {
+  local index
+  for ((index = ${#pids[@]} - 1; index >= 0; index--)); do
+    kill "${pids[index]}" 2>/dev/null || true
+    wait "${pids[index]}" 2>/dev/null || true
+  done
+  pids=()
+}
+trap stop_all EXIT
+export XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb
+XDG_RUNTIME_DIR=$(mktemp -d)
+
+# Starts Xvfb on a free display and exports DISPLAY.
+start_x() {
+  local fd_file
+  fd_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" 2>/dev/null &
+  pids+=($!)
+  for _ in $(seq 100); do
+    [ -s "$fd_file" ] && break
+    sleep 0.05
+  done
+  DISPLAY=:$(cat "$fd_file")
+  export DISPLAY
+}
+
+window_named() { # TITLE
+  local id
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+    [ -n "$id" ] && { echo "$id"; return; }
+    sleep 0.05
+  done
+  fail "no window titled '$1' came on screen"
+}
+
+# The title the window system shows: _NET_WM_NAME, as window managers read it.
+title_of() { xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'; }
+
+# x y width height of the window's frame: the window and what the window
+# manager drew around it (_NET_FRAME_EXTENTS: left, right, top, bottom).
+frame_of() {
+  local info x y w h extents l=0 r=0 t=0 b=0
+  info=$(xwininfo -id "$1")
+  x=$(awk '/Absolute upper-left X/ { print $NF }' <<<"$info")
+  y=$(awk '/Absolute upper-left Y/ { print $NF }' <<<"$info")
+  w=$(awk '/^ *Width:/ { print $NF }' <<<"$info")
+  h=$(awk '/^ *Height:/ { print $NF }' <<<"$info")
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
+  [ -n "$extents" ] && IFS=, read -r l r t b <<<"$extents"
+  echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
+}
+
+# Waits until the window's frame is centred on the 1024x768 screen, give or
+# take a pixel for odd sizes.
+expect_centred() { # ID WHAT
+  local x y w h
+  for _ in $(seq 60); do
+    read -r x y w h < <(frame_of "$1")
+    if [ $(((2 * x + w - 1024) ** 2)) -le 4 ] && [ $(((2 * y + h - 768) ** 2)) -le 4 ]; then
+      echo "x11:   $2 at $x,$y, ${w}x$h with its frame: centred"
+      return
+    fi
+    sleep 0.05
+  done
+  fail "$2 is at $x,$y, ${w}x$h with its frame: not centred on 1024x768"
+}
+
+expect_title() { # ID TITLE
+  local title
+  title=$(title_of "$1")
+  [ "$title" = "$2" ] || fail "the window system shows '$title' instead of '$2'"
+}
+
+for scale in 1 2; do
+  for manager in none openbox; do
+    echo "x11: scale $scale, window manager: $manager"
+    start_x
+    if [ "$manager" = openbox ]; then
+      openbox --sm-disable >/dev/null 2>&1 &
+      pids+=($!)
+      for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.05
+      done
+    fi
+    QT_SCALE_FACTOR=$scale "$game" &
+    pids+=($!)
+
+    board=$(window_named "Numorra v 1.0")
+    expect_title "$board" "Numorra v 1.0"
+    xprop -id "$board" WM_CLASS | grep -q '"Numorra"' || fail "the board's WM_CLASS is not Numorra"
+    expect_centred "$board" "the board"
+
+    # Help > How To Play ?: a message box titled Help.
+    xdotool key --clearmodifiers alt+h
+    sleep 0.3
+    xdotool key Return
+    message=$(window_named "Help")
+    expect_title "$message" "Help"
+    xdotool key Return
+    sleep 0.3
+
+    # Help > About. Without a window manager nobody hands the focus back
+    # when the message closes.
+    xdotool windowfocus --sync "$board"
+    xdotool key --clearmodifiers alt+h
+    sleep 0.3
+    xdotool key Down Return
+    about=$(window_named "About Numorra v 1.0")
+    expect_title "$about" "About Numorra v 1.0"
+    expect_centred "$about" "the About window"
+
+    # Options > Levels > Medium: a new board window, centred as well.
+    xdotool windowfocus --sync "$board"
+    xdotool key --clearmodifiers alt+o
+    sleep 0.3
+    xdotool key Right Down Return
+    for _ in $(seq 100); do
+      medium=$(window_named "Numorra v 1.0")
+      [ "$medium" != "$board" ] && break
+      sleep 0.05
+    done
+    [ "$medium" != "$board" ] || fail "Medium did not replace the Easy board"
+    expect_title "$medium" "Numorra v 1.0"
+    expect_centred "$medium" "the Medium board"
+
+    stop_all
+  done
+done
+echo "x11: titles are the captions alone and windows are centred, with and without a window manager, at 1x and 2x"
