@@ -30,10 +30,15 @@ AboutWindow::AboutWindow(Windows& windows) : QWidget(nullptr), windows_(windows)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(kAboutClient.toPixels().size());
+    // The face is a fixed light grey whatever the theme, so its text is the
+    // design's own dark text rather than the theme's, which may be light.
     const QColor grey = toQColor(kAboutBackground, palette());
-    QPalette background = palette();
-    background.setColor(QPalette::Window, grey);
-    setPalette(background);
+    const QColor text = toQColor(kAboutText, palette());
+    QPalette face = palette();
+    face.setColor(QPalette::Window, grey);
+    face.setColor(QPalette::WindowText, text);
+    face.setColor(QPalette::ButtonText, text);
+    setPalette(face);
     setAutoFillBackground(true);
 
     for (const ControlDesign& design : aboutControls()) {

@@ -72,6 +72,9 @@ const std::array<MenuItemDesign, 15>& boardMenu();
 inline constexpr TwipsRect kAboutClient{0, 0, 4680, 3165};
 inline constexpr std::string_view kAboutCaption = "About Numorra v 1.0";
 inline constexpr Colour kAboutBackground = rgbColour(0xE0, 0xE0, 0xE0);
+// The text of the standard light palette, which the design's default text
+// colour is on this face.
+inline constexpr Colour kAboutText = rgbColour(0, 0, 0);
 
 const std::array<ControlDesign, 5>& aboutControls();
 
