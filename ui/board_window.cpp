@@ -124,6 +124,8 @@ void BoardWindow::buildBoxes()
         auto* button = new FaceButton(client_);
         button->setObjectName(toQString(kBoxPlaces.at(static_cast<std::size_t>(box)).name));
         button->setGeometry(boxPlace(box).toPixels());
+        const BoxPlace& place = kBoxPlaces.at(static_cast<std::size_t>(box));
+        button->setAccessibleName(tr("Box, row %1, column %2").arg(place.row).arg(place.column));
         boxes_.at(static_cast<std::size_t>(box)) = button;
     }
 }
@@ -196,9 +198,9 @@ void BoardWindow::nameControls()
 void BoardWindow::connectHandlers()
 {
     connect(command1_, &QPushButton::clicked, this,
-            [this] { runHandler("Command1_Click", [this] { board_.Command1_Click(); }); });
+            [this] { handle("Command1_Click", [this] { board_.Command1_Click(); }); });
     connect(command33_, &QPushButton::clicked, this,
-            [this] { runHandler("Command33_Click", [this] { board_.Command33_Click(); }); });
+            [this] { handle("Command33_Click", [this] { board_.Command33_Click(); }); });
     for (int box = 0; box < kBoxCount; ++box) {
         connect(boxes_.at(static_cast<std::size_t>(box)), &QPushButton::clicked, this,
                 [this, box] { boxClick(box); });
@@ -225,21 +227,57 @@ void BoardWindow::connectHandlers()
             // A click toggles a checkable item by itself; the marks are the
             // window's to set.
             showMarks();
-            runHandler(handlerName.c_str(), [this, handler] { (this->*handler)(); });
+            handle(handlerName.c_str(), [this, handler] { (this->*handler)(); });
         });
     }
 }
 
 void BoardWindow::Timer1_Timer()
 {
-    runHandler("Timer1_Timer", [this] { board_.timerTick(); });
+    handle("Timer1_Timer", [this] { board_.timerTick(); });
+}
+
+void BoardWindow::handle(const char* name, const std::function<void()>& handler)
+{
+    runHandler(name, handler);
+    settleFocus();
+}
+
+void BoardWindow::settleFocus()
+{
+    // The handler may have unloaded this window.
+    if (!attached_) {
+        return;
+    }
+    const QWidget* focused = focusWidget();
+    if (focused != nullptr && focused->isEnabled()) {
+        return;
+    }
+    // A game has started: the player goes on to the boxes. A game has
+    // ended: Start, now "Next Number", is the one thing left to press.
+    if (board_.gameInProgress()) {
+        boxes_.at(static_cast<std::size_t>(firstBoxInTabOrder()))->setFocus(Qt::TabFocusReason);
+    } else {
+        command1_->setFocus(Qt::TabFocusReason);
+    }
+}
+
+int BoardWindow::firstBoxInTabOrder()
+{
+    int first = 0;
+    for (int box = 1; box < kBoxCount; ++box) {
+        if (boxTabIndex(box) < boxTabIndex(first)) {
+            first = box;
+        }
+    }
+    return first;
 }
 
 void BoardWindow::boxClick(int box)
 {
     const std::string name =
         std::string(kBoxPlaces.at(static_cast<std::size_t>(box)).name) + "_Click";
-    runHandler(name.c_str(), [this, box] { board_.boxClick(box); });
+    handle(name.c_str(), [this, box] { board_.boxClick(box); });
 }
 
 void BoardWindow::startgame_Click()
@@ -376,8 +414,7 @@ void BoardWindow::mirror(Control control, int box)
     case Control::Label1:
         label1_->setText(QString::fromStdString(state.label1Caption));
         label1_->adjustSize();
-        label1_->setAccessibleName(
-            (label4_->text() + QLatin1Char(' ') + label1_->text()).trimmed());
+        describeBoxes();
         break;
     case Control::Label2:
         label2_->setText(QString::fromStdString(state.label2Caption));
@@ -397,17 +434,18 @@ void BoardWindow::mirror(Control control, int box)
         } else if (!timer1_->isActive()) {
             timer1_->start();
         }
+        describeBoxes();
         break;
     case Control::Command1:
         command1_->setText(QString::fromStdString(state.command1Caption));
-        command1_->setEnabled(state.command1Enabled);
+        enable(command1_, state.command1Enabled);
         break;
     case Control::Command33:
-        command33_->setEnabled(state.command33Enabled);
+        enable(command33_, state.command33Enabled);
         break;
     case Control::Box: {
         FaceButton* button = boxes_.at(static_cast<std::size_t>(box));
-        button->setEnabled(state.box(box).enabled);
+        enable(button, state.box(box).enabled);
         button->setFaceColour(toQColor(state.box(box).colour, palette()));
         describeBox(box);
         break;
@@ -415,14 +453,41 @@ void BoardWindow::mirror(Control control, int box)
     }
 }
 
+void BoardWindow::enable(QWidget* control, bool enabled)
+{
+    // Disabling the focused control would send the focus on along the tab
+    // order, through every box the board lock is about to disable, and a
+    // screen reader would read each. It is let go instead; settleFocus()
+    // places it once the handler has finished.
+    if (!enabled && focusWidget() == control) {
+        control->clearFocus();
+    }
+    control->setEnabled(enabled);
+}
+
+void BoardWindow::describeBoxes()
+{
+    for (int box = 0; box < kBoxCount; ++box) {
+        describeBox(box);
+    }
+}
+
 void BoardWindow::describeBox(int box)
 {
-    const BoxPlace& place = kBoxPlaces.at(static_cast<std::size_t>(box));
     FaceButton* button = boxes_.at(static_cast<std::size_t>(box));
-    button->setAccessibleName(tr("Box, row %1, column %2").arg(place.row).arg(place.column));
-    button->setAccessibleDescription(board_.controls().box(box).colour == kOpenedColour
-                                         ? tr("Opened in this game")
-                                         : tr("Not opened"));
+    QString description = board_.controls().box(box).colour == kOpenedColour
+                              ? tr("Opened in this game")
+                              : tr("Not opened");
+    // A player who cannot see the board hears the target wherever the
+    // focus is during a game, starting with the box a start moves it to.
+    if (board_.gameInProgress()) {
+        description += QStringLiteral(". ") + label4_->text() + QLatin1Char(' ') + label1_->text();
+    }
+    // Each change is an event a screen reader must work through: a flood of
+    // unchanged ones kept Orca minutes behind the game.
+    if (description != button->accessibleDescription()) {
+        button->setAccessibleDescription(description);
+    }
 }
 
 } // namespace numorra::ui

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -59,6 +60,12 @@ private:
     void nameControls();
     void connectHandlers();
 
+    // Runs one of the window's event handlers, then leaves the focus on
+    // something the player can use.
+    void handle(const char* name, const std::function<void()>& handler);
+    void settleFocus();
+    static int firstBoxInTabOrder();
+
     void boxClick(int box);
     void startgame_Click();
     void stopgame_Click();
@@ -73,6 +80,8 @@ private:
 
     void showMarks();
     void setBackgroundColour(Colour colour);
+    void enable(QWidget* control, bool enabled);
+    void describeBoxes();
     void describeBox(int box);
 
     Board& board_;

@@ -24,8 +24,8 @@ void ToolkitMessageBox::show(const Message& message)
     box.setObjectName(QStringLiteral("message"));
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(QMessageBox::Ok);
-    box.setAccessibleName(QString::fromStdString(message.title));
-    box.setAccessibleDescription(QString::fromStdString(message.text));
+    // A screen reader says the title, then the text, then the button; a
+    // description would say the text a second time.
     box.exec();
 }
 

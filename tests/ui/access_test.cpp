@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTimer>
+
+#include <vector>
 
 using namespace numorra;
 using namespace numorra::ui;
@@ -57,7 +60,7 @@ private slots:
     void countersAreReadWithTheirHeadings();
     void boxesAreNamedByPlaceAndNeverByNumber();
     void buttonsAndMenuItemsCarryTheirStates();
-    void aWholeGameByKeyboard();
+    void aBlindPlayersWholeGameByKeyboard();
     void arrowsMoveAcrossTheGridAndStopAtItsEdges();
 };
 
@@ -67,17 +70,22 @@ void AccessTest::countersAreReadWithTheirHeadings()
     auto* seconds = program.control<QLineEdit>("Text1");
     auto* chances = program.control<QLineEdit>("Text2");
     auto* target = program.control<QLabel>("Label1");
-    QCOMPARE(nameOf(seconds), QStringLiteral("Time remaining, in seconds"));
-    QCOMPARE(accessible(seconds)->text(QAccessible::Value), QStringLiteral("30"));
-    QCOMPARE(nameOf(target), QStringLiteral("Find out this number: 0"));
+    // A screen reader's review names each counter by the heading that
+    // labels it, then reads its value.
+    const auto heading = [](QWidget* counter) {
+        const auto labels = accessible(counter)->relations(QAccessible::Label);
+        return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+    };
+    QCOMPARE(heading(seconds), QStringLiteral("Time Remaing"));
+    QCOMPARE(heading(chances), QStringLiteral("This is your chance number:"));
+    QCOMPARE(heading(target), QStringLiteral("Find out this number:"));
 
     program.startWithTarget(421);
     QTest::mouseClick(box(program, 0), Qt::LeftButton);
     program.board()->Timer1_Timer();
     QCOMPARE(accessible(seconds)->text(QAccessible::Value), QStringLiteral("29"));
-    QCOMPARE(nameOf(chances), QStringLiteral("This is your chance number"));
     QCOMPARE(accessible(chances)->text(QAccessible::Value), QStringLiteral("1"));
-    QCOMPARE(nameOf(target), QStringLiteral("Find out this number: 421"));
+    QCOMPARE(nameOf(target), QStringLiteral("421"));
 }
 
 void AccessTest::boxesAreNamedByPlaceAndNeverByNumber()
@@ -127,38 +135,101 @@ void AccessTest::buttonsAndMenuItemsCarryTheirStates()
     program.startWithTarget(55);
     QVERIFY(!accessible(first)->state().disabled);
     QVERIFY(accessible(program.control<QPushButton>("Command1"))->state().disabled);
-    QCOMPARE(accessible(first)->text(QAccessible::Description), QStringLiteral("Not opened"));
+    QCOMPARE(accessible(first)->text(QAccessible::Description),
+             QStringLiteral("Not opened. Find out this number: 55"));
     QTest::mouseClick(first, Qt::LeftButton);
     QCOMPARE(accessible(first)->text(QAccessible::Description),
-             QStringLiteral("Opened in this game"));
+             QStringLiteral("Opened in this game. Find out this number: 55"));
     QTest::keyClick(program.board(), Qt::Key_F4);
-    program.startWithTarget(55);
-    QCOMPARE(accessible(first)->text(QAccessible::Description), QStringLiteral("Not opened"));
+    QCOMPARE(accessible(first)->text(QAccessible::Description),
+             QStringLiteral("Opened in this game"));
+    program.startWithTarget(56);
+    QCOMPARE(accessible(first)->text(QAccessible::Description),
+             QStringLiteral("Not opened. Find out this number: 56"));
 }
 
-void AccessTest::aWholeGameByKeyboard()
+namespace {
+
+// What a screen reader reads at each focus change: the newly focused
+// control's accessible name and description.
+struct Heard {
+    QObject* object;
+    QString said;
+};
+
+} // namespace
+
+void AccessTest::aBlindPlayersWholeGameByKeyboard()
 {
     Program program;
     Program::activate(program.board());
-    QCOMPARE(QApplication::focusWidget(), program.control<QPushButton>("Command1"));
+    std::vector<Heard> heardSoFar;
+    QObject::connect(qApp, &QApplication::focusChanged, program.board(),
+                     [&heardSoFar](QWidget* /*old*/, QWidget* now) {
+                         if (now != nullptr) {
+                             heardSoFar.push_back({now, nameOf(now) + QLatin1Char('|') +
+                                                            accessible(now)->text(
+                                                                QAccessible::Description)});
+                         }
+                     });
+    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    // Where the focus is, and that the screen reader was told so.
+    const auto focusIsOn = [&heardSoFar](QWidget* expected) {
+        QCOMPARE(QApplication::focusWidget(), expected);
+        QVERIFY(!heardSoFar.empty());
+        QCOMPARE(heardSoFar.back().object, expected);
+    };
+    const auto startAndHearTarget = [&](int target, Qt::Key key) {
+        program.random.r = (target - 55 + 0.5) / kTargetSpan;
+        press(key);
+        focusIsOn(box(program, 0)); // Command2, the first box in tab order
+        QVERIFY(!heardSoFar.empty());
+        QVERIFY2(heardSoFar.back().said.contains(QStringLiteral("Find out this number: %1").arg(target)),
+                 qPrintable(heardSoFar.back().said));
+    };
+    auto* start = program.control<QPushButton>("Command1");
 
-    // Target 176 hides in Command10, row 3, column 4.
-    program.random.r = (176 - 55 + 0.5) / kTargetSpan;
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
-    QVERIFY(program.control<QTimer>("Timer1")->isActive());
-    // Start gave up the focus with its enabled state; Tab reaches the boxes.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), box(program, 0)); // Command2, row 2, column 4
-
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    // Target 176 hides in Command10, row 3, column 4, below Command2.
+    startAndHearTarget(176, Qt::Key_F2);
+    press(Qt::Key_Space);
     QCOMPARE(program.log.shown.size(), std::size_t{1});
     QCOMPARE(program.control<QLineEdit>("Text2")->text(), QStringLiteral("1"));
-
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    focusIsOn(box(program, 0));
+    press(Qt::Key_Down);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command10"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    press(Qt::Key_Return);
     QCOMPARE(program.log.shown.back().title, std::string("Congratulations."));
-    QVERIFY(!program.control<QTimer>("Timer1")->isActive());
+    focusIsOn(start);
+    QCOMPARE(heardSoFar.back().said, QStringLiteral("Next Number|Starts a game (F2)"));
+
+    // Space on Next Number, then Stop, time up and the chance limit: each
+    // end of a game leaves the player on Start.
+    startAndHearTarget(300, Qt::Key_Space);
+    press(Qt::Key_F4);
+    focusIsOn(start);
+    startAndHearTarget(300, Qt::Key_F2);
+    while (program.control<QTimer>("Timer1")->isActive()) {
+        program.board()->Timer1_Timer();
+    }
+    focusIsOn(start);
+    startAndHearTarget(554, Qt::Key_F2);
+    for (int opening = 0; opening < 8; ++opening) {
+        press(Qt::Key_Space);
+        press(Qt::Key_Right);
+    }
+    QCOMPARE(program.log.shown.back().text, std::string("You Have No More Chance."));
+    focusIsOn(start);
+
+    // Nothing the screen reader was told gave a box's number away: the only
+    // number it heard is the target's.
+    const QRegularExpression target(QStringLiteral("Find out this number: \\d+"));
+    for (const Heard& heard : heardSoFar) {
+        const QString said = QString(heard.said).remove(target);
+        for (int index = 0; index < kBoxCount; ++index) {
+            const QString hidden = QString::number(levelData(Level::Easy).boxNumber(index));
+            QVERIFY2(!said.contains(hidden), qPrintable(heard.said));
+        }
+    }
 }
 
 void AccessTest::arrowsMoveAcrossTheGridAndStopAtItsEdges()
