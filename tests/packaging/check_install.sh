@@ -2,13 +2,14 @@
 # Installs the build into a staging folder and checks what a desktop needs:
 # the tree, the validators, the names that tie the files together, the
 # icon sizes, and that the installed game starts.
-# Usage: check_install.sh BUILD_DIR VERSION
+# Usage: check_install.sh BUILD_DIR VERSION INSTALLED_GAME
 set -euo pipefail
 build=$1
 version=$2
+installed_game=$3
 id=example.numorra.Numorra
 stage=$(mktemp -d)
-trap 'rm -rf "$stage"' EXIT
+trap 'rm -rf "$stage" "$stage.changelog"' EXIT
 fail() { echo "install_tree: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$stage" >/dev/null
@@ -16,9 +17,12 @@ cd "$stage"
 
 sizes=(16 22 24 32 48 64 128 256)
 expected=(
-  bin/numorra
+  games/numorra
   share/applications/$id.desktop
+  share/doc/numorra/changelog.gz
   share/doc/numorra/copyright
+  share/lintian/overrides/numorra
+  share/man/man6/numorra.6.gz
   share/icons/hicolor/scalable/apps/$id.svg
   share/metainfo/$id.metainfo.xml
 )
@@ -36,7 +40,8 @@ appstreamcli validate --no-net "$metainfo" >/dev/null ||
 
 key() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(key Name)" = Numorra ] || fail "the desktop entry's name is '$(key Name)'"
-[ "$(key Exec)" = numorra ] || fail "the desktop entry runs '$(key Exec)', not the installed numorra"
+[ "$(key Exec)" = "$installed_game" ] ||
+  fail "the desktop entry runs '$(key Exec)', not the installed $installed_game"
 [ "$(key Icon)" = "$id" ] || fail "the desktop entry's icon is '$(key Icon)', not $id"
 [ "$(key X-Numorra-Version)" = "$version" ] || fail "the desktop entry carries another version"
 grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
@@ -44,6 +49,13 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
   fail "the metainfo does not launch $id.desktop"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no $version release"
 grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "the licence is not MIT"
+
+man --warnings -E UTF-8 -l share/man/man6/numorra.6.gz 2>&1 >/dev/null | grep . &&
+  fail "the manual page has faults"
+gzip -t share/man/man6/numorra.6.gz share/doc/numorra/changelog.gz || fail "a document is not gzip"
+gunzip -c share/doc/numorra/changelog.gz >"$stage.changelog"
+dpkg-parsechangelog -l "$stage.changelog" -S Version | grep -qx "$version.0" ||
+  fail "the changelog's last entry is not version $version.0"
 
 for size in "${sizes[@]}"; do
   file "share/icons/hicolor/${size}x${size}/apps/$id.png" | grep "PNG image data, $size x $size" >/dev/null ||
@@ -53,6 +65,6 @@ done
 # A game that starts keeps running until the player ends it; one that cannot
 # start ends at once with an error.
 status=0
-QT_QPA_PLATFORM=offscreen timeout 2 bin/numorra || status=$?
+QT_QPA_PLATFORM=offscreen timeout 2 games/numorra || status=$?
 [ "$status" -eq 124 ] || fail "the installed game ended with status $status instead of running"
 echo "install_tree: $(find . -type f | wc -l) files, validators pass, the game starts"

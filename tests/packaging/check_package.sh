@@ -1,14 +1,25 @@
 #!/usr/bin/env bash
-# Builds the Debian package and checks its name, its contents, and that its
-# dependencies name the package of every shared library the game loads.
+# Builds the Debian package and checks it the way Debian would: its name and
+# contents, lintian with no error or warning, dependencies that name the
+# package of every shared library the game links, and, with the game
+# running on an X server, the package of every toolkit plugin it loads.
 # Usage: check_package.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$(realpath "$1")
 version=$2
 out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
+game_pid=""
+xvfb_pid=""
+cleanup() {
+  [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
+  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$out"
+}
+trap cleanup EXIT
 fail() { echo "debian_package: $*" >&2; exit 1; }
 
+SOURCE_DATE_EPOCH=$(git -C "$(dirname "$0")" log -1 --format=%ct 2>/dev/null || date +%s)
+export SOURCE_DATE_EPOCH
 cpack --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
 deb="$out/numorra_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || fail "no package named $(basename "$deb"): $(ls "$out")"
@@ -17,25 +28,64 @@ dpkg-deb --info "$deb"
 field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = numorra ] || fail "the package is called '$(field Package)'"
 [ "$(field Version)" = "$version" ] || fail "the package's version is '$(field Version)'"
-depends=$(field Depends | tr ',' '\n' | awk '{ print $1 }')
+
+# lintian as root says so on stderr; its findings go to stdout.
+findings=$(lintian --pedantic --display-info --fail-on error,warning "$deb" 2>/dev/null) ||
+  fail "lintian rejects the package: $findings"
+echo "debian_package: lintian --pedantic: ${findings:-no findings}"
 
 mkdir "$out/root"
 dpkg-deb --extract "$deb" "$out/root"
-binary="$out/root/usr/bin/numorra"
-[ -x "$binary" ] || fail "the package has no /usr/bin/numorra"
+binary="$out/root/usr/games/numorra"
+[ -x "$binary" ] || fail "the package has no /usr/games/numorra"
 [ -f "$out/root/usr/share/applications/example.numorra.Numorra.desktop" ] ||
   fail "the package has no desktop entry"
 
-# Every library the executable needs must come from a package it depends on.
-# (Filters read their whole input: a reader that stops early would end the
-# writer with SIGPIPE, which pipefail reports as a failure.)
+# Every package that ours depends on, directly or through others, as
+# installed here. (Filters read their whole input: a reader that stops
+# early would end the writer with SIGPIPE, which pipefail reports.)
+names() { tr ',|' '\n\n' | sed 's/([^)]*)//g; s/:any//; s/^ *//; s/ *$//' | grep . || true; }
+declare -A needed=()
+queue=$(field Depends | names)
+while [ -n "$queue" ]; do
+  next=""
+  for package in $queue; do
+    [ -z "${needed[$package]:-}" ] || continue
+    needed[$package]=1
+    next+=" $(dpkg-query -W -f='${Depends}, ${Pre-Depends}' "$package" 2>/dev/null | names | tr '\n' ' ')"
+  done
+  queue=$next
+done
+
+owner_of() { # FILE: the installed package that holds it
+  dpkg -S "$(realpath "$1")" 2>/dev/null | awk -F: 'NR == 1 { print $1 }' ||
+    true
+}
+
 while read -r library; do
   path=$(ldconfig -p | awk -v lib="$library" '$1 == lib && !found { print $NF; found = 1 }')
   [ -n "$path" ] || fail "$library is not installed here"
-  owner=$(dpkg -S "$(realpath "$path")" 2>/dev/null | awk -F: 'NR == 1 { print $1 }') ||
-    owner=$(dpkg -S "$path" | awk -F: 'NR == 1 { print $1 }')
+  owner=$(owner_of "$path")
+  [ -n "$owner" ] || owner=$(dpkg -S "$path" 2>/dev/null | awk -F: 'NR == 1 { print $1 }')
   [ -n "$owner" ] || fail "no package owns $path"
-  grep -Fxq "$owner" <<<"$depends" ||
-    fail "$library comes from $owner, which the package does not depend on"
+  [ -n "${needed[$owner]:-}" ] || fail "$library comes from $owner, which the package does not bring"
 done < <(readelf -d "$binary" | sed -n 's/.*Shared library: \[\(.*\)\]/\1/p')
-echo "debian_package: $(basename "$deb"), every linked library's package is a dependency"
+
+# The installed game on a real X server: the toolkit plugins it loads.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$out/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.05; done
+DISPLAY=:$(cat "$out/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$out "$binary" 2>/dev/null &
+game_pid=$!
+sleep 3
+kill -0 "$game_pid" 2>/dev/null || fail "the installed game did not start on X11"
+plugins=$(awk '$6 ~ /\/qt6\/plugins\// { print $6 }' "/proc/$game_pid/maps" | sort -u)
+[ -n "$plugins" ] || fail "the game loaded no toolkit plugin, not even its platform"
+for plugin in $plugins; do
+  owner=$(owner_of "$plugin")
+  [ -n "$owner" ] || fail "no package owns the plugin $plugin"
+  [ -n "${needed[$owner]:-}" ] ||
+    fail "the plugin $plugin comes from $owner, which the package does not bring"
+  echo "debian_package: plugin $(basename "$plugin") from $owner"
+done
+echo "debian_package: $(basename "$deb"), lintian clean, every library and plugin comes with a dependency"
