@@ -1,57 +1,92 @@
 #!/usr/bin/env bash
 # Renders what a player sees under Xvfb to PNG files in docs/: the Easy
-# board at start, during a game with boxes opened, and the About window,
-# then the Easy board again at twice the scale (QT_SCALE_FACTOR=2).
+# board at start and during a game with boxes opened, and the About window,
+# under the standard light palette and under a dark desktop theme (qt6ct's
+# "darker" scheme), then the Easy board at twice the scale.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh screenshots
 cmake --preset release >/dev/null
 cmake --build --preset release >/dev/null
+game_binary=$PWD/build/release/ui/numorra
 
-display=:97
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+work=$(mktemp -d)
+game=""
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
-trap 'kill $game $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-sleep 1
-build/release/ui/numorra &
-game=$!
-sleep 2
+trap 'kill $game $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=:$(cat "$work/display") XDG_RUNTIME_DIR=$work
 mkdir -p docs
-window=$(xdotool search --sync --name '^Numorra v 1.0$' | awk 'NR == 1')
-geometry() { xdotool getwindowgeometry --shell "$window"; }
-eval "$(geometry)"
-import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" docs/board-start.png
+
+# A dark desktop theme, as qt6ct sets one up.
+mkdir -p "$work/dark/qt6ct"
+cat >"$work/dark/qt6ct/qt6ct.conf" <<CONF
+[Appearance]
+color_scheme_path=/usr/share/qt6ct/colors/darker.conf
+custom_palette=true
+style=Fusion
+CONF
+
+start_game() { # ENV...
+  env "$@" "$game_binary" &
+  game=$!
+  window=$(xdotool search --sync --onlyvisible --name '^Numorra v 1.0$' | awk 'NR == 1')
+  sleep 1
+}
+stop_game() {
+  kill "$game"
+  wait "$game" 2>/dev/null || true
+  game=""
+}
+shoot() { # WINDOW FILE
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$2"
+}
 
 # Start a game (F2), then open three boxes of the top row; each miss
 # message is dismissed with Return.
-xdotool key --window "$window" F2
-sleep 0.5
-for column in 1 3 6; do
-  xdotool mousemove $((X + 8 + 48 * (column - 1) + 20)) $((Y + HEIGHT - 320 + 88 + 16)) click 1
-  sleep 0.7
-  xdotool key Return
+play_three() {
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool key --window "$window" F2
   sleep 0.5
-done
-import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" docs/board-game.png
+  for column in 1 3 6; do
+    xdotool mousemove $((X + 8 + 48 * (column - 1) + 20)) $((Y + HEIGHT - 320 + 88 + 16)) click 1
+    sleep 0.7
+    xdotool key Return
+    sleep 0.5
+  done
+}
 
-# Help menu, then its second item, About.
-eval "$(geometry)"
-xdotool mousemove $((X + 134)) $((Y + 9)) click 1
-sleep 0.5
-xdotool mousemove $((X + 150)) $((Y + 52)) click 1
-sleep 1
-about=$(xdotool search --sync --name '^About Numorra v 1.0$' | awk 'NR == 1')
-eval "$(xdotool getwindowgeometry --shell "$about")"
-import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" docs/about.png
-kill "$game"
-wait "$game" 2>/dev/null || true
+# Help menu, then its second item, About. Without a window manager the
+# focus does not come back to the board after a message by itself.
+open_about() {
+  xdotool windowfocus --sync "$window"
+  xdotool key --clearmodifiers alt+h
+  sleep 0.3
+  xdotool key Down Return
+  about=$(xdotool search --sync --onlyvisible --name '^About Numorra v 1.0$' | awk 'NR == 1')
+  sleep 0.5
+}
 
-QT_SCALE_FACTOR=2 build/release/ui/numorra &
-game=$!
-window=$(xdotool search --sync --name '^Numorra v 1.0$' | awk 'NR == 1')
-sleep 1
-eval "$(geometry)"
-import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" docs/board-start-2x.png
-echo "screenshots: docs/board-start.png docs/board-game.png docs/about.png docs/board-start-2x.png"
+start_game
+shoot "$window" docs/board-start.png
+play_three
+shoot "$window" docs/board-game.png
+open_about
+shoot "$about" docs/about.png
+stop_game
+
+start_game QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$work/dark"
+play_three
+shoot "$window" docs/board-dark.png
+open_about
+shoot "$about" docs/about-dark.png
+stop_game
+
+start_game QT_SCALE_FACTOR=2
+shoot "$window" docs/board-start-2x.png
+stop_game
+echo "screenshots: docs/board-start.png docs/board-game.png docs/about.png" \
+  "docs/board-dark.png docs/about-dark.png docs/board-start-2x.png"
