@@ -56,8 +56,7 @@ std::string LevelData::helpText() const
 {
     return "Click on the 'Start Game' button to start the game. A number will appear on the top "
            "which you have to find out from the boxes below. You will get 8 chances and " +
-           std::to_string(playerSeconds()) +
-           " seconds to find out the number within the boxes.";
+           std::to_string(playerSeconds()) + " seconds to find out the number within the boxes.";
 }
 
 std::int16_t LevelData::boxNumber(int box) const

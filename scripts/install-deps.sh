@@ -26,10 +26,10 @@ test=(
   # install and package checks
   desktop-file-utils appstream lintian git
 )
-lint=("${play[@]}" clang-format clang-tidy)
+bench=("${play[@]}" xvfb x11-utils libbenchmark-dev libx11-dev libxtst-dev python3)
+lint=("${bench[@]}" libgtest-dev clang-format clang-tidy)
 screenshots=("${play[@]}" "${desktop[@]}" qt6ct)
 screenreader=("${play[@]}" "${desktop[@]}" orca at-spi2-core dbus python3-pyatspi)
-bench=("${play[@]}" xvfb x11-utils libbenchmark-dev libx11-dev libxtst-dev python3)
 
 [ $# -gt 0 ] || { echo "install-deps: usage: install-deps.sh KIND... (see the script)" >&2; exit 2; }
 wanted=()

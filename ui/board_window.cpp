@@ -367,7 +367,7 @@ void BoardWindow::setBackgroundColour(Colour colour)
             auto* label = client_->findChild<QLabel*>(toQString(design.name));
             QPalette own = label->palette();
             own.setColor(QPalette::WindowText,
-                          readableOn(toQColor(*design.textColour, palette()), face));
+                         readableOn(toQColor(*design.textColour, palette()), face));
             label->setPalette(own);
         }
     }

@@ -7,7 +7,9 @@
 
 namespace numorra::ui {
 
-DialogColourPicker::DialogColourPicker(QWidget* owner) : owner_(owner) {}
+DialogColourPicker::DialogColourPicker(QWidget* owner) : owner_(owner)
+{
+}
 
 void DialogColourPicker::open(Colour current)
 {

@@ -29,9 +29,9 @@ QColor mix(const QColor& from, const QColor& to, double share)
     const QColor b = to.toRgb();
     // Rounded to the 8 bits a channel is drawn with, so that what is
     // measured here is what the screen shows.
-    return QColor(QColor::fromRgbF(channel(a.redF(), b.redF()), channel(a.greenF(), b.greenF()),
-                                   channel(a.blueF(), b.blueF()))
-                      .rgb());
+    return {QColor::fromRgbF(channel(a.redF(), b.redF()), channel(a.greenF(), b.greenF()),
+                             channel(a.blueF(), b.blueF()))
+                .rgb()};
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "ui/startup_failure.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <utility>
@@ -30,8 +31,7 @@ bool contains(std::string_view text, std::string_view part)
 }
 
 // The plugin named in quotes after `lead`, if a line says it.
-std::optional<std::string> pluginAfter(const std::vector<ToolkitLine>& lines,
-                                       std::string_view lead)
+std::optional<std::string> pluginAfter(const std::vector<ToolkitLine>& lines, std::string_view lead)
 {
     for (const ToolkitLine& line : lines) {
         const std::size_t at = line.text.find(lead);
@@ -49,12 +49,8 @@ std::optional<std::string> pluginAfter(const std::vector<ToolkitLine>& lines,
 
 bool said(const std::vector<ToolkitLine>& lines, std::string_view part)
 {
-    for (const ToolkitLine& line : lines) {
-        if (contains(line.text, part)) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(
+        lines, [part](const ToolkitLine& line) { return contains(line.text, part); });
 }
 
 std::string_view firstLine(std::string_view text)
@@ -107,9 +103,9 @@ std::string startupFailure(const std::vector<ToolkitLine>& lines, std::string_vi
     if (const auto missing = pluginAfter(lines, "Could not find the Qt platform plugin")) {
         for (const auto& [plugin, package] : kPluginPackages) {
             if (plugin == *missing) {
-                return "numorra: the platform plugin \"" + *missing +
-                       "\" is not installed" + std::string(kCannotShow) +
-                       " Install Debian's package " + std::string(package) + ".";
+                return "numorra: the platform plugin \"" + *missing + "\" is not installed" +
+                       std::string(kCannotShow) + " Install Debian's package " +
+                       std::string(package) + ".";
             }
         }
         return "numorra: there is no platform plugin \"" + *missing + "\"" +

@@ -167,9 +167,9 @@ void AccessTest::aBlindPlayersWholeGameByKeyboard()
     QObject::connect(qApp, &QApplication::focusChanged, program.board(),
                      [&heardSoFar](QWidget* /*old*/, QWidget* now) {
                          if (now != nullptr) {
-                             heardSoFar.push_back({now, nameOf(now) + QLatin1Char('|') +
-                                                            accessible(now)->text(
-                                                                QAccessible::Description)});
+                             heardSoFar.push_back(
+                                 {now, nameOf(now) + QLatin1Char('|') +
+                                           accessible(now)->text(QAccessible::Description)});
                          }
                      });
     const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
@@ -184,8 +184,9 @@ void AccessTest::aBlindPlayersWholeGameByKeyboard()
         press(key);
         focusIsOn(box(program, 0)); // Command2, the first box in tab order
         QVERIFY(!heardSoFar.empty());
-        QVERIFY2(heardSoFar.back().said.contains(QStringLiteral("Find out this number: %1").arg(target)),
-                 qPrintable(heardSoFar.back().said));
+        QVERIFY2(
+            heardSoFar.back().said.contains(QStringLiteral("Find out this number: %1").arg(target)),
+            qPrintable(heardSoFar.back().said));
     };
     auto* start = program.control<QPushButton>("Command1");
 

@@ -146,7 +146,8 @@ void ContrastTest::everyTextIsReadable()
     for (const Colour own : {rgbColour(255, 255, 160), rgbColour(0, 0, 96), rgbColour(128, 0, 0)}) {
         program.picker.choose = own;
         program.item("customcolors")->trigger();
-        verifyReadable(program.board(), QStringLiteral("board on %1").arg(toQColor(own, {}).name()));
+        verifyReadable(program.board(),
+                       QStringLiteral("board on %1").arg(toQColor(own, {}).name()));
     }
 }
 

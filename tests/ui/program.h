@@ -37,7 +37,8 @@ inline void answerNextModal(std::function<void(QWidget*)> answer)
         poll->deleteLater();
         poll->stop();
         answer(modal);
-        if (auto* dialog = qobject_cast<QDialog*>(modal); dialog != nullptr && dialog->isVisible()) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal);
+            dialog != nullptr && dialog->isVisible()) {
             dialog->reject();
         }
     });

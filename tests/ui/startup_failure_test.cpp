@@ -14,7 +14,7 @@ constexpr std::string_view kFatal =
 ToolkitLine pluginLine(std::string_view verb, std::string_view plugin)
 {
     return {"qt.qpa.plugin", "Could not " + std::string(verb) + " the Qt platform plugin \"" +
-                                 std::string(plugin) + "\" in \"\""};
+                                 std::string(plugin) + R"(" in "")"};
 }
 
 TEST(StartupFailure, NamesTheCauseAndWhatToDo)

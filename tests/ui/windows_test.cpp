@@ -275,8 +275,9 @@ void WindowsTest::backgroundColours()
     // Another level's window, and this one loaded afresh, start from the
     // design: the default colour, marked, and offered by the dialog.
     for (const Level level : {Level::Medium, Level::Easy}) {
-        program.item(level == Level::Medium ? "medium" : "easy",
-                     level == Level::Medium ? Level::Easy : Level::Medium)
+        program
+            .item(level == Level::Medium ? "medium" : "easy",
+                  level == Level::Medium ? Level::Easy : Level::Medium)
             ->trigger();
         Program::settle();
         QCOMPARE(program.board(level)->backgroundColour(), kFreshColour);
