@@ -18,25 +18,22 @@ using namespace numorra::ui::fixture;
 
 namespace {
 
-// The colours of Debian's qt6ct "darker" scheme, a common dark theme.
+// A common dark theme: Debian's qt6ct "darker" scheme, its colours in the
+// order of the palette's roles (qt6ct's colors/darker.conf).
 QPalette darkPalette()
 {
+    const QStringList colours =
+        QStringLiteral(
+            "#ffffff #424245 #979797 #5e5c5b #302f2e #4a4947 #ffffff #ffffff #ffffff #3d3d3d "
+            "#222020 #e7e4e0 #12608a #f9f9f9 #0986d3 #a70b06 #5c5b5a")
+            .split(QLatin1Char(' '));
     QPalette dark;
-    const std::map<QPalette::ColorRole, QColor> roles{
-        {QPalette::WindowText, 0xffffff}, {QPalette::Button, 0x424245},
-        {QPalette::Light, 0x979797},      {QPalette::Midlight, 0x5e5c5b},
-        {QPalette::Dark, 0x302f2e},       {QPalette::Mid, 0x4a4947},
-        {QPalette::Text, 0xffffff},       {QPalette::BrightText, 0xffffff},
-        {QPalette::ButtonText, 0xffffff}, {QPalette::Base, 0x3d3d3d},
-        {QPalette::Window, 0x222020},     {QPalette::Shadow, 0xe7e4e0},
-        {QPalette::Highlight, 0x12608a},  {QPalette::HighlightedText, 0xf9f9f9},
-    };
-    for (const auto& [role, colour] : roles) {
-        dark.setColor(role, colour);
+    for (int role = 0; role < colours.size(); ++role) {
+        dark.setColor(static_cast<QPalette::ColorRole>(role), QColor(colours.at(role)));
     }
-    dark.setColor(QPalette::Disabled, QPalette::WindowText, 0x808080);
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, 0x808080);
-    dark.setColor(QPalette::Disabled, QPalette::Text, 0x808080);
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        dark.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    }
     return dark;
 }
 
