@@ -19,39 +19,22 @@ if [ -z "${NUMORRA_SCREENREADER_BUS:-}" ]; then
 fi
 
 work=$(mktemp -d)
-pids=()
-stop_all() {
-  local index
-  for ((index = ${#pids[@]} - 1; index >= 0; index--)); do
-    kill "${pids[index]}" 2>/dev/null || true
-    wait "${pids[index]}" 2>/dev/null || true
-  done
-  pids=()
-}
-trap 'stop_all; [ -n "${NUMORRA_SCREENREADER_KEEP:-}" ] || rm -rf "$work"' EXIT
+source scripts/x_session.sh
+trap 'x_session_stop; [ -n "${NUMORRA_SCREENREADER_KEEP:-}" ] || rm -rf "$work"' EXIT
 export HOME=$work XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=:$(cat "$work/display")
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-pids+=($!)
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-orca --debug-file="$work/orca.log" >/dev/null 2>&1 &
-orca=$!
-pids+=($orca)
+x_session_display
+x_session_start /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1
+x_session_window_manager
+x_session_start orca --debug-file="$work/orca.log" >/dev/null 2>&1
 sleep 4
 # The game as a player runs it; the toolkit turns its accessibility on for
 # the screen reader that is running.
-"$game" 2>/dev/null &
-pids+=($!)
+x_session_start "$game" 2>/dev/null
 sleep 3
 /usr/bin/python3 scripts/screenreader_play.py "$PWD" "$work/keys"
 sleep 1
-stop_all
+x_session_stop
 [ -z "${NUMORRA_SCREENREADER_KEEP:-}" ] || echo "screenreader: kept $work"
 
 # Orca's phrases from the game on, each key pressed shown where it was.

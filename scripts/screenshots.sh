@@ -13,11 +13,10 @@ game_binary=$PWD/build/release/ui/numorra
 
 work=$(mktemp -d)
 game=""
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-trap 'kill $game $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=:$(cat "$work/display") XDG_RUNTIME_DIR=$work
+source scripts/x_session.sh
+trap 'kill $game 2>/dev/null || true; x_session_stop; rm -rf "$work"' EXIT
+x_session_display 1280x1024
+export XDG_RUNTIME_DIR=$work
 mkdir -p docs
 
 # A dark desktop theme, as qt6ct sets one up.

@@ -8,14 +8,8 @@ set -euo pipefail
 build=$(realpath "$1")
 version=$2
 out=$(mktemp -d)
-game_pid=""
-xvfb_pid=""
-cleanup() {
-  [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$out"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../../scripts/x_session.sh"
+trap 'x_session_stop; rm -rf "$out"' EXIT
 fail() { echo "debian_package: $*" >&2; exit 1; }
 
 SOURCE_DATE_EPOCH=$(git -C "$(dirname "$0")" log -1 --format=%ct 2>/dev/null || date +%s)
@@ -72,11 +66,9 @@ while read -r library; do
 done < <(readelf -d "$binary" | sed -n 's/.*Shared library: \[\(.*\)\]/\1/p')
 
 # The installed game on a real X server: the toolkit plugins it loads.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$out/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.05; done
-DISPLAY=:$(cat "$out/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$out "$binary" 2>/dev/null &
-game_pid=$!
+x_session_display
+QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$out x_session_start "$binary" 2>/dev/null
+game_pid=${x_session_pids[-1]}
 sleep 3
 kill -0 "$game_pid" 2>/dev/null || fail "the installed game did not start on X11"
 plugins=$(awk '$6 ~ /\/qt6\/plugins\// { print $6 }' "/proc/$game_pid/maps" | sort -u)

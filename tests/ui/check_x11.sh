@@ -7,33 +7,10 @@
 set -euo pipefail
 game=$1
 fail() { echo "x11: $*" >&2; exit 1; }
-pids=()
-# The game first, then what it runs on.
-stop_all() {
-  local index
-  for ((index = ${#pids[@]} - 1; index >= 0; index--)); do
-    kill "${pids[index]}" 2>/dev/null || true
-    wait "${pids[index]}" 2>/dev/null || true
-  done
-  pids=()
-}
-trap stop_all EXIT
+source "$(dirname "$0")/../../scripts/x_session.sh"
+trap x_session_stop EXIT
 export XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb
 XDG_RUNTIME_DIR=$(mktemp -d)
-
-# Starts Xvfb on a free display and exports DISPLAY.
-start_x() {
-  local fd_file
-  fd_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" 2>/dev/null &
-  pids+=($!)
-  for _ in $(seq 100); do
-    [ -s "$fd_file" ] && break
-    sleep 0.05
-  done
-  DISPLAY=:$(cat "$fd_file")
-  export DISPLAY
-}
 
 window_named() { # TITLE
   local id
@@ -86,17 +63,9 @@ expect_title() { # ID TITLE
 for scale in 1 2; do
   for manager in none openbox; do
     echo "x11: scale $scale, window manager: $manager"
-    start_x
-    if [ "$manager" = openbox ]; then
-      openbox --sm-disable >/dev/null 2>&1 &
-      pids+=($!)
-      for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.05
-      done
-    fi
-    QT_SCALE_FACTOR=$scale "$game" &
-    pids+=($!)
+    x_session_display
+    [ "$manager" = none ] || x_session_window_manager
+    QT_SCALE_FACTOR=$scale x_session_start "$game"
 
     board=$(window_named "Numorra v 1.0")
     expect_title "$board" "Numorra v 1.0"
@@ -136,7 +105,7 @@ for scale in 1 2; do
     expect_title "$medium" "Numorra v 1.0"
     expect_centred "$medium" "the Medium board"
 
-    stop_all
+    x_session_stop
   done
 done
 echo "x11: titles are the captions alone and windows are centred, with and without a window manager, at 1x and 2x"

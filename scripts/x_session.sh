@@ -1,0 +1,44 @@
+# Sourced by the scripts that run the game on a private X server: starts
+# Xvfb on a free display and the programs that run on it, and stops them
+# all again, the last started first (the game before what it runs on).
+
+x_session_pids=()
+
+# Runs a command in the background and stops it with the session.
+x_session_start() {
+  "$@" &
+  x_session_pids+=($!)
+}
+
+# Starts Xvfb (1024x768 unless given WIDTHxHEIGHT) and exports DISPLAY.
+x_session_display() {
+  local size=${1:-1024x768} display_file
+  display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$display_file" 2>/dev/null &
+  x_session_pids+=($!)
+  for _ in $(seq 100); do
+    [ -s "$display_file" ] && break
+    sleep 0.05
+  done
+  DISPLAY=:$(cat "$display_file")
+  export DISPLAY
+  rm -f "$display_file"
+}
+
+# Starts openbox and waits until it manages the screen.
+x_session_window_manager() {
+  x_session_start openbox --sm-disable >/dev/null 2>&1
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+    sleep 0.05
+  done
+}
+
+x_session_stop() {
+  local index
+  for ((index = ${#x_session_pids[@]} - 1; index >= 0; index--)); do
+    kill "${x_session_pids[index]}" 2>/dev/null || true
+    wait "${x_session_pids[index]}" 2>/dev/null || true
+  done
+  x_session_pids=()
+}
