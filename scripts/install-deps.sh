@@ -24,7 +24,7 @@ package=("${play[@]}" dpkg-dev file)
 test=(
   "${package[@]}" "${desktop[@]}" libgtest-dev
   # install and package checks
-  desktop-file-utils appstream lintian git
+  desktop-file-utils appstream lintian man-db git
 )
 bench=("${play[@]}" xvfb x11-utils libbenchmark-dev libx11-dev libxtst-dev python3)
 lint=("${bench[@]}" libgtest-dev clang-format clang-tidy)
