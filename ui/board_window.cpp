@@ -351,9 +351,9 @@ void BoardWindow::setBackgroundColour(Colour colour)
     background_ = colour;
     // The face comes from the theme or the player, the labels' text from the
     // theme or the design; where the two would not be readable together,
-    // the text gives way, and only as far as it must.
-    // The text role is set only where it must change: a palette that sets
-    // it made the toolkit keep about 20 KiB more with every window loaded.
+    // the text gives way, and only as far as it must. The theme's text role
+    // is overridden only where it must change: a palette that sets it made
+    // the toolkit keep about 20 KiB more with every window loaded.
     const QColor face = toQColor(colour, palette());
     const QColor themeText = palette().color(QPalette::WindowText);
     QPalette clientPalette = palette();

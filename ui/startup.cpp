@@ -24,17 +24,16 @@ constexpr int kCannotStart = 69;
 QtMessageHandler previousHandler = nullptr;
 // What the toolkit has logged while it starts: read only by the handler
 // below, on the one thread that starts the toolkit.
-std::vector<ToolkitLine>& startLines()
+std::vector<std::string>& startLines()
 {
-    static std::vector<ToolkitLine> lines;
+    static std::vector<std::string> lines;
     return lines;
 }
 
 void failToStart(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type != QtFatalMsg) {
-        ToolkitLine line{context.category != nullptr ? context.category : "",
-                         message.toStdString()};
+        std::string line = message.toStdString();
         if (!explainedByStartupFailure(line)) {
             previousHandler(type, context, message);
         }

@@ -31,26 +31,26 @@ bool contains(std::string_view text, std::string_view part)
 }
 
 // The plugin named in quotes after `lead`, if a line says it.
-std::optional<std::string> pluginAfter(const std::vector<ToolkitLine>& lines, std::string_view lead)
+std::optional<std::string> pluginAfter(const std::vector<std::string>& lines, std::string_view lead)
 {
-    for (const ToolkitLine& line : lines) {
-        const std::size_t at = line.text.find(lead);
+    for (const std::string& line : lines) {
+        const std::size_t at = line.find(lead);
         if (at == std::string::npos) {
             continue;
         }
-        const std::size_t open = line.text.find('"', at + lead.size());
-        const std::size_t close = line.text.find('"', open + 1);
+        const std::size_t open = line.find('"', at + lead.size());
+        const std::size_t close = line.find('"', open + 1);
         if (open != std::string::npos && close != std::string::npos) {
-            return line.text.substr(open + 1, close - open - 1);
+            return line.substr(open + 1, close - open - 1);
         }
     }
     return std::nullopt;
 }
 
-bool said(const std::vector<ToolkitLine>& lines, std::string_view part)
+bool said(const std::vector<std::string>& lines, std::string_view part)
 {
-    return std::ranges::any_of(
-        lines, [part](const ToolkitLine& line) { return contains(line.text, part); });
+    return std::ranges::any_of(lines,
+                               [part](const std::string& line) { return contains(line, part); });
 }
 
 std::string_view firstLine(std::string_view text)
@@ -81,13 +81,13 @@ std::string setTo(std::string_view variable, const std::string& value)
 
 } // namespace
 
-bool explainedByStartupFailure(const ToolkitLine& line)
+bool explainedByStartupFailure(std::string_view line)
 {
-    return contains(line.text, "could not connect to display") ||
-           contains(line.text, "Failed to create wl_display");
+    return contains(line, "could not connect to display") ||
+           contains(line, "Failed to create wl_display");
 }
 
-std::string startupFailure(const std::vector<ToolkitLine>& lines, std::string_view fatal,
+std::string startupFailure(const std::vector<std::string>& lines, std::string_view fatal,
                            const DisplaySetting& setting)
 {
     if (said(lines, "could not connect to display")) {

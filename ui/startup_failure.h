@@ -6,12 +6,6 @@
 
 namespace numorra::ui {
 
-// A line the toolkit logged while it tried to start.
-struct ToolkitLine {
-    std::string category;
-    std::string text;
-};
-
 // Where the toolkit was sent to show windows.
 struct DisplaySetting {
     std::string display;        // DISPLAY, empty when unset
@@ -19,14 +13,14 @@ struct DisplaySetting {
 };
 
 // Says in one line why the toolkit could not start, from the lines it
-// logged on the way and its final `fatal` message: no display, a platform
+// logged on the way (`lines`) and its final `fatal` message: no display, a platform
 // plugin that is missing (and the Debian package that has it) or that would
 // not load, or else the toolkit's own reason.
-std::string startupFailure(const std::vector<ToolkitLine>& lines, std::string_view fatal,
+std::string startupFailure(const std::vector<std::string>& lines, std::string_view fatal,
                            const DisplaySetting& setting);
 
 // Whether a toolkit line is one that startupFailure() says better: the
 // display lines. Lines that name the plugin are the toolkit's to keep.
-bool explainedByStartupFailure(const ToolkitLine& line);
+bool explainedByStartupFailure(std::string_view line);
 
 } // namespace numorra::ui
