@@ -72,20 +72,22 @@ for scale in 1 2; do
     xprop -id "$board" WM_CLASS | grep -q '"Numorra"' || fail "the board's WM_CLASS is not Numorra"
     expect_centred "$board" "the board"
 
-    # Help > How To Play ?: a message box titled Help.
+    # Help > How To Play ?: a message box titled Help. Each menu is given a
+    # second to open, as a slow (sanitized) build may need.
+    xdotool windowfocus --sync "$board"
     xdotool key --clearmodifiers alt+h
-    sleep 0.3
+    sleep 1
     xdotool key Return
     message=$(window_named "Help")
     expect_title "$message" "Help"
     xdotool key Return
-    sleep 0.3
+    sleep 1
 
     # Help > About. Without a window manager nobody hands the focus back
     # when the message closes.
     xdotool windowfocus --sync "$board"
     xdotool key --clearmodifiers alt+h
-    sleep 0.3
+    sleep 1
     xdotool key Down Return
     about=$(window_named "About Numorra v 1.0")
     expect_title "$about" "About Numorra v 1.0"
@@ -94,8 +96,10 @@ for scale in 1 2; do
     # Options > Levels > Medium: a new board window, centred as well.
     xdotool windowfocus --sync "$board"
     xdotool key --clearmodifiers alt+o
-    sleep 0.3
-    xdotool key Right Down Return
+    sleep 1
+    xdotool key Right
+    sleep 1
+    xdotool key Down Return
     for _ in $(seq 100); do
       medium=$(window_named "Numorra v 1.0")
       [ "$medium" != "$board" ] && break
