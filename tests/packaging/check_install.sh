@@ -2,14 +2,15 @@
 # Installs the build into a staging folder and checks what a desktop needs:
 # the tree, the validators, the names that tie the files together, the
 # icon sizes, and that the installed game starts.
-# Usage: check_install.sh BUILD_DIR VERSION INSTALLED_GAME
+# Usage: check_install.sh BUILD_DIR VERSION INSTALLED_GAME SOURCE_DIR
 set -euo pipefail
 build=$1
 version=$2
 installed_game=$3
+source_dir=$4
 id=example.numorra.Numorra
 stage=$(mktemp -d)
-trap 'rm -rf "$stage" "$stage.changelog"' EXIT
+trap 'rm -rf "$stage" "$stage.changelog" "$stage.user"' EXIT
 fail() { echo "install_tree: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$stage" >/dev/null
@@ -67,4 +68,13 @@ done
 status=0
 QT_QPA_PLATFORM=offscreen timeout 2 games/numorra || status=$?
 [ "$status" -eq 124 ] || fail "the installed game ended with status $status instead of running"
-echo "install_tree: $(find . -type f | wc -l) files, validators pass, the game starts"
+
+# /usr/games is the system package's; a user's own prefix puts the game in
+# bin, where the user's PATH finds it, and the desktop entry follows.
+user_prefix=$stage.user/home/.local
+cmake -S "$source_dir" -B "$stage.user/build" -G Ninja -DCMAKE_INSTALL_PREFIX="$user_prefix" >/dev/null
+user_exec=$(sed -n 's/^Exec=//p' "$stage.user/build/packaging/$id.desktop")
+[ "$user_exec" = "$user_prefix/bin/numorra" ] ||
+  fail "installed under $user_prefix, the game would be at $user_exec, not in bin"
+
+echo "install_tree: $(find . -type f | wc -l) files, validators pass, the game starts, a user's prefix puts it in bin"
