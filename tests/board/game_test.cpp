@@ -1,23 +1,10 @@
-#include "harness.h"
+#include "tests/board/harness.h"
+#include "tests/board/level_facts.h"
 
 #include <gtest/gtest.h>
 
 namespace numorra::testing {
 namespace {
-
-Message missOn(Level level, int number)
-{
-    return {std::string(levelData(level).missText) + std::to_string(number), "Try Again.",
-            MessageStyle::Information};
-}
-
-Message winOn(Level level)
-{
-    return {std::string(levelData(level).winMessage), "Congratulations.",
-            MessageStyle::Exclamation};
-}
-
-const Message kNoMoreChance{"You Have No More Chance.", "Chance Finished.", MessageStyle::Critical};
 
 class WholeGame : public ::testing::TestWithParam<Level> {};
 
@@ -26,11 +13,10 @@ TEST_P(WholeGame, MissesThenAWin)
 {
     const Level level = GetParam();
     Harness game(level);
-    const LevelData& data = levelData(level);
-    const int winner = 20;
-    const int target = data.boxNumber(winner);
-    const int first = game.boxWithout(target);
-    const int second = game.boxWithout(target, 1);
+    const int winner = boxNamed("Command22");
+    const int target = numberOn(kBoxFacts.at(static_cast<std::size_t>(winner)), level);
+    const int first = boxNamed("Command2");
+    const int second = boxNamed("Command45");
 
     game.start(target);
     game.board.boxClick(first);
@@ -39,8 +25,8 @@ TEST_P(WholeGame, MissesThenAWin)
     game.board.boxClick(winner);
 
     ASSERT_EQ(game.messages.shown.size(), 3U);
-    EXPECT_EQ(game.messages.shown[0].message, missOn(level, data.boxNumber(first)));
-    EXPECT_EQ(game.messages.shown[1].message, missOn(level, data.boxNumber(second)));
+    EXPECT_EQ(game.messages.shown[0].message, missOn(level, numberOn(kBoxFacts.front(), level)));
+    EXPECT_EQ(game.messages.shown[1].message, missOn(level, numberOn(kBoxFacts.back(), level)));
     EXPECT_EQ(game.messages.shown[2].message, winOn(level));
 
     // While a miss message is open the count and the box are as before it.
@@ -57,12 +43,12 @@ TEST_P(WholeGame, MissesThenAWin)
     const BoardControls& end = game.controls();
     EXPECT_FALSE(end.timer1Enabled);
     EXPECT_TRUE(end.command1Enabled);
-    EXPECT_EQ(end.command1Caption, kNextCaption);
+    EXPECT_EQ(end.command1Caption, "&Next Number");
     EXPECT_FALSE(end.command33Enabled);
     EXPECT_TRUE(allBoxes(end, false));
     EXPECT_EQ(end.text2Text, "3");
     EXPECT_EQ(end.box(winner).colour, kOpenedColour);
-    EXPECT_EQ(end.text1Text, std::to_string(data.playerSeconds() - 3));
+    EXPECT_EQ(end.text1Text, std::to_string(factsOf(level).seconds - 3));
     EXPECT_EQ(game.board.fields().opened, target);
 
     // Clicks on a locked board do nothing.
@@ -70,40 +56,18 @@ TEST_P(WholeGame, MissesThenAWin)
     EXPECT_EQ(game.messages.shown.size(), 3U);
 }
 
-TEST_P(WholeGame, TheDuplicatedNumberWinsFromEitherBox)
-{
-    const Level level = GetParam();
-    const LevelData& data = levelData(level);
-    std::vector<int> twins;
-    for (int box = 0; box < kBoxCount; ++box) {
-        for (int other = 0; other < kBoxCount; ++other) {
-            if (box != other && data.boxNumber(box) == data.boxNumber(other)) {
-                twins.push_back(box);
-            }
-        }
-    }
-    ASSERT_EQ(twins.size(), 2U);
-    for (const int box : twins) {
-        Harness game(level);
-        game.start(data.boxNumber(box));
-        game.board.boxClick(box);
-        EXPECT_EQ(game.messages.shown.at(0).message, winOn(level));
-        EXPECT_FALSE(game.board.gameInProgress());
-    }
-}
-
 TEST_P(WholeGame, EightMissesEndItByTheChanceLimit)
 {
     const Level level = GetParam();
     Harness game(level);
-    const int target = levelData(level).targetOffset + kTargetSpan - 1;
+    const int target = factsOf(level).highest;
     game.start(target);
     for (int opening = 1; opening <= 7; ++opening) {
-        game.board.boxClick(game.boxWithout(target, opening));
+        game.board.boxClick(opening);
         EXPECT_EQ(game.controls().text2Text, std::to_string(opening));
         EXPECT_TRUE(game.board.gameInProgress());
     }
-    const int eighth = game.boxWithout(target, 8);
+    const int eighth = 8;
     game.board.boxClick(eighth);
 
     ASSERT_EQ(game.messages.shown.size(), 9U);
@@ -114,7 +78,7 @@ TEST_P(WholeGame, EightMissesEndItByTheChanceLimit)
     EXPECT_EQ(game.messages.shown[8].controls.box(eighth).colour, kFreshColour);
     EXPECT_EQ(game.controls().box(eighth).colour, kOpenedColour);
     EXPECT_FALSE(game.board.gameInProgress());
-    EXPECT_EQ(game.controls().command1Caption, kNextCaption);
+    EXPECT_EQ(game.controls().command1Caption, "&Next Number");
     EXPECT_TRUE(allBoxes(game.controls(), false));
     EXPECT_FALSE(game.controls().command33Enabled);
 }
@@ -164,6 +128,19 @@ TEST(Openings, EveryOpeningIsJudgedWhateverLabel2AlreadyShows)
     game.board.boxClick(38);
     EXPECT_EQ(game.messages.shown.back().message, winOn(Level::Medium));
     EXPECT_FALSE(game.board.gameInProgress());
+}
+
+// Only the number itself wins, never a neighbour of it.
+TEST(Openings, OnlyTheExactNumberWins)
+{
+    Harness game(Level::Easy);
+    for (const int target : {316, 318, 317}) { // Command2 holds 317
+        game.startFromMenu(target);
+        game.board.boxClick(boxNamed("Command2"));
+    }
+    EXPECT_EQ(game.messages.shown.at(0).message, missOn(Level::Easy, 317));
+    EXPECT_EQ(game.messages.shown.at(1).message, missOn(Level::Easy, 317));
+    EXPECT_EQ(game.messages.shown.at(2).message, winOn(Level::Easy));
 }
 
 TEST(Openings, TheWindowIsToldOfEveryVisibleChangeInOrder)

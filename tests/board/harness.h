@@ -5,6 +5,7 @@
 #include "board/ports.h"
 
 #include <algorithm>
+#include <deque>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -12,20 +13,22 @@
 
 namespace numorra::testing {
 
-// Draws the values a test scripts, so the target number is known.
+// Draws the values a test scripts, first to last, so the target number is
+// known. The one random source of the tests, the window tests' too.
 class ScriptedRandom final : public RandomSource {
 public:
     void reseed() override { ++reseeds; }
     double draw() override
     {
-        if (next >= draws.size()) {
+        if (draws.empty()) {
             throw std::logic_error("the test scripted no further draw");
         }
-        return draws.at(next++);
+        const double r = draws.front();
+        draws.pop_front();
+        return r;
     }
 
-    std::vector<double> draws;
-    std::size_t next = 0;
+    std::deque<double> draws;
     int reseeds = 0;
 };
 
@@ -105,17 +108,6 @@ public:
         for (int i = 0; i < count; ++i) {
             board.timerTick();
         }
-    }
-
-    // The skip-th box (in box order) that does not hold `number` on this level.
-    int boxWithout(int number, int skip = 0) const
-    {
-        for (int box = 0; box < kBoxCount; ++box) {
-            if (board.data().boxNumber(box) != number && skip-- == 0) {
-                return box;
-            }
-        }
-        throw std::logic_error("no such box");
     }
 
     const BoardControls& controls() const { return board.controls(); }

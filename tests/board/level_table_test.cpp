@@ -1,60 +1,147 @@
-#include "board/level_table.h"
+// The three levels, box by box, played through the board: each value is
+// the one players know, so a mistyped number in the game's tables fails.
+#include "board/clock_random.h"
+#include "tests/board/harness.h"
+#include "tests/board/level_facts.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <map>
 #include <set>
 
-namespace numorra {
+namespace numorra::testing {
 namespace {
 
-TEST(LevelTable, EachLevelHidesExactlyOneNumberInTwoBoxes)
+class EachLevel : public ::testing::TestWithParam<LevelFacts> {};
+
+// Box order is the order of the table; each box stands in its place in the
+// grid and, opened, tells its own number in the level's miss message.
+TEST_P(EachLevel, EveryBoxStandsInItsPlaceAndTellsItsNumber)
 {
-    const std::map<Level, std::pair<int, std::set<std::string_view>>> expected{
+    const LevelFacts& level = GetParam();
+    Harness game(level.level);
+    EXPECT_EQ(game.board.data().windowName, level.window);
+    for (std::size_t index = 0; index < kBoxFacts.size(); ++index) {
+        const BoxFacts& box = kBoxFacts.at(index);
+        SCOPED_TRACE(box.name);
+        const int at = boxAt(box.row, box.column);
+        EXPECT_EQ(at, static_cast<int>(index));
+        EXPECT_EQ(kBoxPlaces.at(static_cast<std::size_t>(at)).name, box.name);
+        // The highest target: no box holds it, so every opening misses.
+        game.startFromMenu(level.highest);
+        game.board.boxClick(at);
+        EXPECT_EQ(game.messages.shown.back().message,
+                  missOn(level.level, numberOn(box, level.level)));
+    }
+    EXPECT_EQ(game.messages.shown.size(), kBoxFacts.size());
+}
+
+// The lowest and the highest draw give the ends of the level's range; a
+// start shows the full time at once, and that many ticks later time is up.
+TEST_P(EachLevel, DrawsSpanItsRangeAndTheClockRunsItsTime)
+{
+    const LevelFacts& level = GetParam();
+    Harness game(level.level);
+    EXPECT_EQ(game.controls().text1Text, std::to_string(level.seconds));
+    game.random.draws = {0.0, unitDraw(std::numeric_limits<std::uint64_t>::max()), 1.0, -0.001};
+    game.board.Command1_Click();
+    EXPECT_EQ(game.controls().label1Caption, std::to_string(level.lowest));
+    game.board.startgame_Click();
+    EXPECT_EQ(game.controls().label1Caption, std::to_string(level.highest));
+    EXPECT_EQ(game.controls().text1Text, std::to_string(level.seconds));
+    EXPECT_EQ(game.controls().command1Caption, "&Start Game.");
+    EXPECT_TRUE(allBoxes(game.controls(), true));
+
+    game.board.boxClick(5);
+    game.ticks(level.seconds - 1);
+    EXPECT_EQ(game.controls().text1Text, "1");
+    EXPECT_TRUE(game.board.gameInProgress());
+    game.ticks(1);
+    ASSERT_EQ(game.messages.shown.size(), 2U);
+    // "0" is on screen before the message; the game ends after it.
+    EXPECT_EQ(game.messages.shown.back().message, kTimeUp);
+    EXPECT_EQ(game.messages.shown.back().controls.text1Text, "0");
+    EXPECT_TRUE(allBoxes(game.messages.shown.back().controls, true));
+    EXPECT_FALSE(game.board.gameInProgress());
+    EXPECT_TRUE(game.controls().command1Enabled);
+    EXPECT_EQ(game.controls().command1Caption, "&Next Number");
+    EXPECT_FALSE(game.controls().command33Enabled);
+    EXPECT_TRUE(allBoxes(game.controls(), false));
+    EXPECT_EQ(game.controls().text1Text, "0");
+    EXPECT_EQ(game.controls().boxes[5].colour, kOpenedColour);
+
+    // A draw outside 0 <= r < 1 is a broken random source, never a target.
+    EXPECT_THROW(game.board.Command1_Click(), std::out_of_range);
+    EXPECT_THROW(game.board.Command1_Click(), std::out_of_range);
+    EXPECT_EQ(game.random.reseeds, 4);
+}
+
+// Each level hides one number twice; either box wins when it is the target.
+TEST_P(EachLevel, TheTwiceHiddenNumberWinsFromEitherBox)
+{
+    const LevelFacts& level = GetParam();
+    const std::map<Level, std::pair<int, std::array<const char*, 2>>> twins{
         {Level::Easy, {321, {"Command15", "Command17"}}},
         {Level::Medium, {368, {"Command21", "Command44"}}},
         {Level::Hard, {422, {"Command5", "Command12"}}},
     };
-    for (const Level level : kLevels) {
-        std::map<int, std::set<std::string_view>> holders;
-        for (int box = 0; box < kBoxCount; ++box) {
-            const auto index = static_cast<std::size_t>(box);
-            holders[levelData(level).boxNumbers.at(index)].insert(kBoxPlaces.at(index).name);
-        }
-        EXPECT_EQ(holders.size(), 39U);
-        for (const auto& [number, boxes] : holders) {
-            if (boxes.size() > 1) {
-                EXPECT_EQ(number, expected.at(level).first);
-                EXPECT_EQ(boxes, expected.at(level).second);
-            }
-        }
+    const auto& [number, boxes] = twins.at(level.level);
+    for (const char* name : boxes) {
+        Harness game(level.level);
+        game.start(number);
+        game.board.boxClick(boxNamed(name));
+        ASSERT_EQ(game.messages.shown.size(), 1U);
+        EXPECT_EQ(game.messages.shown.back().message, winOn(level.level));
+        EXPECT_FALSE(game.board.gameInProgress());
     }
 }
 
-TEST(LevelTable, EveryBoxNumberCanBeATarget)
+INSTANTIATE_TEST_SUITE_P(Levels, EachLevel, ::testing::ValuesIn(kLevelFacts),
+                         [](const auto& level) { return std::string(level.param.window); });
+
+TEST(ClockRandom, EveryDrawLiesInTheUnitInterval)
 {
-    for (const Level level : kLevels) {
-        const LevelData& data = levelData(level);
-        for (const std::int16_t number : data.boxNumbers) {
-            EXPECT_GE(number, data.targetOffset);
-            EXPECT_LT(number, data.targetOffset + kTargetSpan);
-        }
+    EXPECT_EQ(unitDraw(0), 0.0);
+    EXPECT_LT(unitDraw(std::numeric_limits<std::uint64_t>::max()), 1.0);
+    ClockRandom random;
+    for (int draw = 0; draw < 100000; ++draw) {
+        const double r = random.draw();
+        ASSERT_TRUE(r >= 0.0 && r < 1.0) << r;
     }
 }
 
-TEST(LevelTable, BoxesFillTheGridOnceEach)
+// Every start reseeds from the clock, and the clock alone decides what the
+// draws are from then on.
+TEST(ClockRandom, EveryStartReseedsFromTheClock)
 {
-    std::set<std::pair<int, int>> places;
-    for (const BoxPlace& place : kBoxPlaces) {
-        places.insert({place.row, place.column});
-        EXPECT_EQ(kBoxPlaces.at(static_cast<std::size_t>(boxAt(place.row, place.column))).name,
-                  place.name);
+    std::uint64_t now = 1000;
+    int readings = 0;
+    ClockRandom random([&] {
+        ++readings;
+        return now;
+    });
+    Board board(Level::Easy, random);
+    const Board* view = &board;
+    RecordingObserver observer;
+    RecordingMessages messages(view);
+    board.load(observer, messages);
+
+    board.Command1_Click();
+    const std::int16_t first = board.fields().target;
+    board.startgame_Click();
+    EXPECT_EQ(board.fields().target, first) << "the same clock reading draws the same target";
+    EXPECT_EQ(readings, 2);
+
+    std::set<std::int16_t> targets;
+    for (now = 1001; now < 1011; ++now) {
+        board.startgame_Click();
+        targets.insert(board.fields().target);
     }
-    EXPECT_EQ(places.size(), static_cast<std::size_t>(kBoxCount));
-    EXPECT_EQ(*places.begin(), std::make_pair(1, 1));
-    EXPECT_EQ(*places.rbegin(), std::make_pair(kGridRows, kGridColumns));
-    EXPECT_THROW(boxAt(1, 9), std::out_of_range);
+    EXPECT_EQ(readings, 12);
+    EXPECT_GT(targets.size(), 5U) << "ten clock readings drew hardly any different targets";
 }
 
 } // namespace
-} // namespace numorra
+} // namespace numorra::testing

@@ -4,6 +4,7 @@
 // window> replays that sequence alone.
 #include "board/number_text.h"
 #include "tests/board/harness.h"
+#include "tests/board/level_facts.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ constexpr int kStepsPerSequence = 6000;
 // (the timer may tick while one is open) and the window.
 class Player final : RandomSource, MessageBox, BoardObserver {
 public:
-    Player(std::uint64_t seed, Level level) : engine_(seed), board_(level, *this)
+    Player(std::uint64_t seed, Level level) : level_(level), engine_(seed), board_(level, *this)
     {
         board_.load(*this, *this);
     }
@@ -100,11 +101,19 @@ private:
             }
         } else if (action < 23) {
             const int box = pick(kBoxCount);
-            if (controls.box(box).enabled) {
+            const bool opens = controls.box(box).enabled;
+            if (opens) {
                 opened_.insert(box);
                 ++openings_;
             }
+            const bool wonBefore = won_;
             board_.boxClick(box);
+            // An opening wins exactly when the box holds the target.
+            const int hidden =
+                testing::numberOn(testing::kBoxFacts.at(static_cast<std::size_t>(box)), level_);
+            EXPECT_EQ(won_ && !wonBefore, opens && hidden == board_.fields().target)
+                << "box " << box << " holds " << hidden << ", the target is "
+                << board_.fields().target;
         } else if (action < 35) {
             if (controls.timer1Enabled) {
                 board_.timerTick();
@@ -129,7 +138,7 @@ private:
     {
         const BoardControls& controls = board_.controls();
         const BoardFields& fields = board_.fields();
-        const LevelData& data = board_.data();
+        const testing::LevelFacts& level = testing::factsOf(level_);
         ASSERT_EQ(depth_, 0);
         const bool running = controls.timer1Enabled;
         EXPECT_EQ(controls.command1Enabled, !running);
@@ -137,7 +146,7 @@ private:
         EXPECT_TRUE(allBoxes(controls, running)) << "a box's enabled state is not the game's";
         if (running) {
             EXPECT_GE(fields.seconds, 1);
-            EXPECT_LT(fields.seconds, data.startingSeconds);
+            EXPECT_LE(fields.seconds, level.seconds);
             EXPECT_FALSE(won_ || timeUpShown_ || limitShown_) << "the game ended, yet it runs";
         }
         EXPECT_GE(fields.seconds, 0);
@@ -149,8 +158,8 @@ private:
             EXPECT_EQ(controls.text2Text, numberText(fields.chance));
             EXPECT_EQ(fields.chance, openings_);
             EXPECT_EQ(controls.label1Caption, numberText(fields.target));
-            EXPECT_GE(fields.target, data.targetOffset);
-            EXPECT_LT(fields.target, data.targetOffset + kTargetSpan);
+            EXPECT_GE(fields.target, level.lowest);
+            EXPECT_LE(fields.target, level.highest);
         }
         for (int box = 0; box < kBoxCount; ++box) {
             const Colour colour = controls.box(box).colour;
@@ -159,6 +168,7 @@ private:
         }
     }
 
+    Level level_;
     std::mt19937_64 engine_;
     Board board_;
     std::set<int> opened_;

@@ -1,48 +1,35 @@
-#include "harness.h"
+#include "tests/board/harness.h"
 
 #include <gtest/gtest.h>
-
-#include <cmath>
 
 namespace numorra::testing {
 namespace {
 
-class StartOnEachLevel : public ::testing::TestWithParam<Level> {};
-
-TEST_P(StartOnEachLevel, ShowsTheTargetAndTheFullTimeAndOpensTheBoard)
+// Start Game from the menu during a game begins a new one at once.
+TEST(Start, FromTheMenuDuringAGameBeginsANewOne)
 {
-    Harness game(GetParam());
-    const LevelData& data = levelData(GetParam());
-    const std::string fullTime = std::to_string(data.playerSeconds());
-    EXPECT_EQ(game.controls().text1Text, fullTime);
-    EXPECT_TRUE(allBoxes(game.controls(), false));
-
-    game.start(data.targetOffset + 100);
-
-    EXPECT_EQ(game.controls().label1Caption, std::to_string(data.targetOffset + 100));
-    EXPECT_EQ(game.controls().text1Text, fullTime);
+    Harness game(Level::Easy);
+    game.start(300);
+    game.board.boxClick(0);
+    game.board.boxClick(1);
+    game.ticks(4);
+    game.startFromMenu(301);
+    EXPECT_EQ(game.controls().label1Caption, "301");
+    EXPECT_EQ(game.controls().text1Text, "30");
+    EXPECT_EQ(game.controls().text2Text, "0");
     EXPECT_TRUE(game.board.gameInProgress());
-    EXPECT_EQ(game.controls().command1Caption, kStartCaption);
+    EXPECT_FALSE(game.controls().command1Enabled);
+    EXPECT_TRUE(game.controls().command33Enabled);
     EXPECT_TRUE(allBoxes(game.controls(), true));
-    EXPECT_TRUE(game.messages.shown.empty());
+    EXPECT_EQ(game.controls().boxes[0].colour, kFreshColour);
+    EXPECT_EQ(game.controls().boxes[1].colour, kFreshColour);
+    // The chances count from 0 again: seven more openings keep it running.
+    for (int box = 2; box < 9; ++box) {
+        game.board.boxClick(box);
+    }
+    EXPECT_TRUE(game.board.gameInProgress());
+    EXPECT_EQ(game.controls().text2Text, "7");
 }
-
-TEST_P(StartOnEachLevel, TargetSpansTheLevelsRangeAndRejectsABadDraw)
-{
-    Harness game(GetParam());
-    const int offset = levelData(GetParam()).targetOffset;
-    game.random.draws = {0.0, std::nextafter(1.0, 0.0), 1.0, -0.001};
-    game.board.Command1_Click();
-    EXPECT_EQ(game.board.fields().target, offset);
-    game.board.Command1_Click();
-    EXPECT_EQ(game.board.fields().target, offset + kTargetSpan - 1);
-    EXPECT_THROW(game.board.Command1_Click(), std::out_of_range);
-    EXPECT_THROW(game.board.Command1_Click(), std::out_of_range);
-    EXPECT_EQ(game.random.reseeds, 4);
-}
-
-INSTANTIATE_TEST_SUITE_P(Levels, StartOnEachLevel,
-                         ::testing::Values(Level::Easy, Level::Medium, Level::Hard));
 
 // Stop ends a game without a message and keeps what is shown, the Start
 // button's caption included, whether or not a game has ended before.
@@ -55,7 +42,7 @@ TEST(Stop, EndsAGameSilentlyAndKeepsWhatIsShown)
     game.board.Command33_Click();
     EXPECT_EQ(game.messages.shown.size(), 1U); // the miss only
     EXPECT_FALSE(game.board.gameInProgress());
-    EXPECT_EQ(game.controls().command1Caption, kStartCaption);
+    EXPECT_EQ(game.controls().command1Caption, "&Start Game.");
     EXPECT_TRUE(allBoxes(game.controls(), false));
     EXPECT_EQ(game.controls().text1Text, "16");
     EXPECT_EQ(game.controls().text2Text, "1");
@@ -65,10 +52,10 @@ TEST(Stop, EndsAGameSilentlyAndKeepsWhatIsShown)
     ASSERT_EQ(game.controls().text1Text, "16"); // a stopped timer does not tick
     game.start(301);
     game.ticks(20);
-    ASSERT_EQ(game.controls().command1Caption, kNextCaption);
+    ASSERT_EQ(game.controls().command1Caption, "&Next Number");
     game.start(302);
     game.board.stopgame_Click();
-    EXPECT_EQ(game.controls().command1Caption, kNextCaption);
+    EXPECT_EQ(game.controls().command1Caption, "&Next Number");
 }
 
 TEST(LoadAndUnload, ControlsStartFromTheDesignWhileTheFieldsStay)
@@ -82,7 +69,7 @@ TEST(LoadAndUnload, ControlsStartFromTheDesignWhileTheFieldsStay)
 
     game.board.load(game.observer, game.messages);
     EXPECT_THROW(game.board.load(game.observer, game.messages), std::logic_error);
-    EXPECT_EQ(game.controls().command1Caption, kStartCaption);
+    EXPECT_EQ(game.controls().command1Caption, "&Start Game.");
     EXPECT_EQ(game.controls().label1Caption, "0");
     EXPECT_EQ(game.controls().label2Caption, "");
     EXPECT_EQ(game.controls().boxes[0].colour, kFreshColour);

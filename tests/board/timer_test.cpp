@@ -1,44 +1,10 @@
-#include "harness.h"
+#include "tests/board/harness.h"
+#include "tests/board/level_facts.h"
 
 #include <gtest/gtest.h>
 
 namespace numorra::testing {
 namespace {
-
-class TimeUpOnEachLevel : public ::testing::TestWithParam<Level> {};
-
-TEST_P(TimeUpOnEachLevel, TheLastTickShowsZeroThenEndsTheGame)
-{
-    Harness game(GetParam());
-    const int budget = levelData(GetParam()).playerSeconds();
-    game.start(levelData(GetParam()).targetOffset);
-    game.board.boxClick(5);
-    game.ticks(budget - 1);
-    EXPECT_EQ(game.controls().text1Text, "1");
-    EXPECT_TRUE(game.board.gameInProgress());
-
-    game.ticks(1);
-
-    ASSERT_EQ(game.messages.shown.size(), 2U);
-    const auto& timeUp = game.messages.shown.back();
-    EXPECT_EQ(timeUp.message, (Message{"Your Time is Up.", "Time Up", MessageStyle::Critical}));
-    // "0" is on screen before the message; the game ends after it.
-    EXPECT_EQ(timeUp.controls.text1Text, "0");
-    EXPECT_TRUE(timeUp.controls.timer1Enabled);
-    EXPECT_TRUE(allBoxes(timeUp.controls, true));
-
-    EXPECT_FALSE(game.board.gameInProgress());
-    EXPECT_TRUE(game.controls().command1Enabled);
-    EXPECT_EQ(game.controls().command1Caption, kNextCaption);
-    EXPECT_FALSE(game.controls().command33Enabled);
-    EXPECT_TRUE(allBoxes(game.controls(), false));
-    EXPECT_EQ(game.controls().text1Text, "0");
-    EXPECT_EQ(game.controls().boxes[5].colour, kOpenedColour);
-    EXPECT_EQ(game.board.fields().seconds, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Levels, TimeUpOnEachLevel,
-                         ::testing::Values(Level::Easy, Level::Medium, Level::Hard));
 
 TEST(TicksDuringMessages, TimeRunsOutDuringAMissAndTheBoardStaysEnded)
 {
@@ -61,16 +27,47 @@ TEST(TicksDuringMessages, TimeRunsOutDuringAMissAndTheBoardStaysEnded)
     EXPECT_EQ(game.board.fields().seconds, 0);
 }
 
-TEST(TicksDuringMessages, TheCountdownRunsOnDuringAMiss)
+// Ticks that come while the time-up message is open stack no second
+// message and take the counter no lower.
+TEST(TicksDuringMessages, TimeUpTakesNoFurtherTicks)
 {
-    Harness game(Level::Easy);
-    game.start(100);
-    game.messages.whileOpen = [&] { game.ticks(3); };
-    game.board.boxClick(0);
-    EXPECT_EQ(game.controls().text1Text, "27");
-    EXPECT_TRUE(game.board.gameInProgress());
-    EXPECT_FALSE(game.controls().command1Enabled);
-    EXPECT_TRUE(game.controls().command33Enabled);
+    Harness game(Level::Hard);
+    game.start(200);
+    game.ticks(9);
+    game.messages.whileOpen = [&] { game.ticks(5); };
+    game.ticks(1);
+    EXPECT_EQ(game.messages.texts(), std::vector<std::string>{"Your Time is Up."});
+    EXPECT_EQ(game.controls().text1Text, "0");
+    EXPECT_EQ(game.board.fields().seconds, 0);
+    EXPECT_FALSE(game.board.gameInProgress());
+}
+
+// Once a win or the chance limit has decided the game, the countdown stands
+// still, while its message is open and after.
+TEST(TicksDuringMessages, AWinOrTheChanceLimitFreezesTheCountdown)
+{
+    Harness won(Level::Easy);
+    won.start(317); // Command2
+    won.ticks(27);
+    won.messages.whileOpen = [&] { won.ticks(5); };
+    won.board.boxClick(0);
+    EXPECT_EQ(won.messages.texts(), std::vector<std::string>{factsOf(Level::Easy).win});
+    EXPECT_EQ(won.controls().text1Text, "3");
+    won.ticks(5);
+    EXPECT_EQ(won.controls().text1Text, "3");
+
+    Harness last(Level::Medium);
+    last.start(601);
+    for (int box = 0; box < 7; ++box) {
+        last.board.boxClick(box);
+    }
+    // The eighth opening: its miss message, then the limit's, which ticks reach.
+    last.messages.whileOpen = [&] { last.messages.whileOpen = [&] { last.ticks(5); }; };
+    last.board.boxClick(7);
+    EXPECT_EQ(last.messages.texts().back(), "You Have No More Chance.");
+    EXPECT_EQ(last.controls().text1Text, "20");
+    last.ticks(5);
+    EXPECT_EQ(last.controls().text1Text, "20");
 }
 
 } // namespace
