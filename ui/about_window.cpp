@@ -7,6 +7,7 @@
 #include "ui/icons.h"
 #include "ui/placement.h"
 #include "ui/qt_text.h"
+#include "ui/return_presses.h"
 #include "ui/windows.h"
 
 #include <QCloseEvent>
@@ -61,6 +62,7 @@ AboutWindow::AboutWindow(Windows& windows) : QWidget(nullptr), windows_(windows)
             button->setFaceColour(grey);
             connect(button, &QPushButton::clicked, this,
                     [this] { runHandler("Command1_Click", [this] { windows_.unloadAbout(); }); });
+            (new ReturnPresses(this))->watch(*button);
             widget = button;
             break;
         }

@@ -9,6 +9,7 @@
 #include "ui/icons.h"
 #include "ui/placement.h"
 #include "ui/qt_text.h"
+#include "ui/return_presses.h"
 #include "ui/windows.h"
 
 #include <QAction>
@@ -64,7 +65,11 @@ BoardWindow::BoardWindow(Board& board, Windows& windows, const Services& service
     buildTabOrder();
     nameControls();
     connectHandlers();
-    new GridKeys(boxes_, {command1_, command33_}, this);
+    new GridKeys(boxes_, this);
+    auto* returnPresses = new ReturnPresses(this);
+    for (QPushButton* button : client_->findChildren<QPushButton*>()) {
+        returnPresses->watch(*button);
+    }
 
     board_.load(*this, *messages_);
     attached_ = true;

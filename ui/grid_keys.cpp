@@ -9,15 +9,11 @@
 
 namespace numorra::ui {
 
-GridKeys::GridKeys(const std::array<FaceButton*, kBoxCount>& boxes,
-                   std::initializer_list<QPushButton*> others, QObject* parent)
+GridKeys::GridKeys(const std::array<FaceButton*, kBoxCount>& boxes, QObject* parent)
     : QObject(parent), boxes_(boxes)
 {
     for (FaceButton* box : boxes_) {
         box->installEventFilter(this);
-    }
-    for (QPushButton* button : others) {
-        button->installEventFilter(this);
     }
 }
 
@@ -27,21 +23,10 @@ bool GridKeys::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     const auto* key = dynamic_cast<QKeyEvent*>(event);
-    auto* button = qobject_cast<QPushButton*>(watched);
-    if (key == nullptr || button == nullptr) {
-        return false;
-    }
-    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers != Qt::NoModifier) {
+    if (key == nullptr || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
         return false;
     }
     switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!key->isAutoRepeat()) {
-            button->click();
-        }
-        return true;
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:

@@ -6,22 +6,18 @@
 
 #include <array>
 
-class QPushButton;
-
 namespace numorra::ui {
 
 class FaceButton;
 
 // Keyboard play on a board: the arrow keys move the focus across the box
-// grid by rows and columns, and Enter presses the focused button as Space
-// does (the board has no default button to take it).
+// grid by rows and columns.
 class GridKeys final : public QObject {
     Q_OBJECT
 
 public:
-    // `boxes` in box order; `others` are the board's other push buttons.
-    GridKeys(const std::array<FaceButton*, kBoxCount>& boxes,
-             std::initializer_list<QPushButton*> others, QObject* parent);
+    // `boxes` in box order.
+    GridKeys(const std::array<FaceButton*, kBoxCount>& boxes, QObject* parent);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -20,6 +20,7 @@ int main(int argc, char* argv[])
         // an event has been handled, or by Exit.
         QApplication::setQuitOnLastWindowClosed(false);
         ui::setIdentity();
+        ui::keepSettingsOffDisk();
 
         ClockRandom random;
         ui::Windows windows(ui::toolkitServices(random));

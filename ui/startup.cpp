@@ -6,6 +6,7 @@
 #include "ui/startup_failure.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -71,6 +72,20 @@ void setIdentity()
     QApplication::setOrganizationDomain(toQString(kOrganizationDomain));
     QApplication::setDesktopFileName(toQString(kApplicationId));
     QApplication::setWindowIcon(applicationIcon());
+}
+
+void keepSettingsOffDisk()
+{
+    // The colour dialog keeps its custom colours in the settings file that
+    // every Qt program of the user shares: it reads them at its first use
+    // and writes them when it closes. Settings are pointed where no file can
+    // ever be, below /dev/null, so the colours last for this process alone
+    // and another program's never show here.
+    const QString nowhere = QStringLiteral("/dev/null/numorra");
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, nowhere);
+        QSettings::setPath(format, QSettings::SystemScope, nowhere);
+    }
 }
 
 } // namespace numorra::ui

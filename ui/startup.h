@@ -18,4 +18,8 @@ public:
 // Names the program, its version and its icon to the toolkit.
 void setIdentity();
 
+// The game reads no settings file and writes none; this keeps the toolkit's
+// own settings (the colour dialog's custom colours) off the disk too.
+void keepSettingsOffDisk();
+
 } // namespace numorra::ui

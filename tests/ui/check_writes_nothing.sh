@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The game reads no settings and writes nothing, checked as a player runs it
+# on an X server, in a home of its own: custom colours that another Qt
+# program left in the settings file all Qt programs share do not show in the
+# colour dialog, and a session (Custom Colors, Add to Custom Colors, OK,
+# Exit) leaves the home exactly as it was.
+# Usage: check_writes_nothing.sh NUMORRA
+set -euo pipefail
+game=$1
+fail() { echo "writes_nothing: $*" >&2; exit 1; }
+source "$(dirname "$0")/../../scripts/x_session.sh"
+home=$(mktemp -d)
+trap 'x_session_stop; rm -rf "$home"' EXIT
+for tool in Xvfb xdotool import; do
+  command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh test)"
+done
+
+# Another program's custom colours: #01ff01, a colour neither the dialog's
+# basic colours nor its picker (drawn at value 200) ever show.
+mkdir -p "$home/config" "$home/data" "$home/cache"
+{
+  echo "[Qt]"
+  for i in $(seq 0 15); do echo "customColors\\$i=4278320897"; done
+} >"$home/config/QtProject.conf"
+before=$(cd "$home" && find . -printf '%p %s %T@\n' | sort)
+
+x_session_display
+HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache \
+  XDG_RUNTIME_DIR=$home QT_QPA_PLATFORM=xcb x_session_start "$game"
+game_pid=${x_session_pids[-1]}
+
+window_named() { # TITLE
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 && return
+    sleep 0.05
+  done
+  fail "no window titled '$1' came on screen"
+}
+board=$(window_named "Numorra v 1.0")
+xdotool windowfocus --sync "$board"
+# Options > Backgound Colors > Custom Colors. Each menu gets a second to
+# open, as a slow (sanitized) build may need.
+xdotool key --clearmodifiers alt+o
+sleep 1
+xdotool key Down Right
+sleep 1
+xdotool key Down Return
+dialog=$(window_named "Select Color")
+sleep 1
+seeded=$(import -window "$dialog" -depth 8 txt:- | grep -ci '#01FF01' || true)
+[ "$seeded" -eq 0 ] || fail "the colour dialog shows another program's custom colours ($seeded pixels)"
+xdotool windowfocus --sync "$dialog"
+xdotool key --clearmodifiers alt+a
+sleep 0.5
+xdotool key Return
+sleep 1
+xdotool windowfocus --sync "$board"
+xdotool key --clearmodifiers alt+g
+sleep 1
+xdotool key e
+for _ in $(seq 100); do
+  kill -0 "$game_pid" 2>/dev/null || break
+  sleep 0.05
+done
+! kill -0 "$game_pid" 2>/dev/null || fail "Exit did not end the game"
+after=$(cd "$home" && find . -printf '%p %s %T@\n' | sort)
+[ "$before" = "$after" ] ||
+  fail "the session changed its home: $(diff <(echo "$before") <(echo "$after") | grep '^[<>]' | head -n 5)"
+echo "writes_nothing: no custom colours read, and nothing written"
