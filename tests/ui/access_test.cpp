@@ -176,7 +176,7 @@ void AccessTest::aBlindPlayersWholeGameByKeyboard()
         QCOMPARE(heardSoFar.back().object, expected);
     };
     const auto startAndHearTarget = [&](int target, Qt::Key key) {
-        program.random.r = (target - 55 + 0.5) / kTargetSpan;
+        program.random.draws = {testing::drawFor(Level::Easy, target)};
         press(key);
         focusIsOn(box(program, 0)); // Command2, the first box in tab order
         QVERIFY(!heardSoFar.empty());

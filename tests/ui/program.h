@@ -3,6 +3,7 @@
 // The windows with their outside replaced, shared by the window tests.
 
 #include "board/level_table.h"
+#include "tests/board/harness.h"
 #include "ui/board_window.h"
 #include "ui/colour_picker.h"
 #include "ui/windows.h"
@@ -45,13 +46,6 @@ inline void answerNextModal(std::function<void(QWidget*)> answer)
     poll->start();
 }
 
-class FixedRandom final : public RandomSource {
-public:
-    void reseed() override {}
-    double draw() override { return r; }
-    double r = 0.0;
-};
-
 // Every message the windows show, in order; tests never see a real box.
 struct MessageLog {
     std::vector<Message> shown;
@@ -89,8 +83,9 @@ private:
 
 // The windows with their outside replaced: scripted draws, logged
 // messages, a scripted colour picker and a recorded end of the program.
+// `adjust` puts back what a test wants real.
 struct Program {
-    Program()
+    explicit Program(const std::function<void(Services&)>& adjust = {})
     {
         Services services;
         services.random = &random;
@@ -99,6 +94,9 @@ struct Program {
         services.endProgram = [this] { ++ends; };
         // The wall clock never ticks a test's countdown: tests tick it.
         services.tickInterval = std::chrono::hours(24);
+        if (adjust) {
+            adjust(services);
+        }
         windows = std::make_unique<Windows>(services);
         windows->load(Level::Easy);
         windows->show(Level::Easy);
@@ -118,7 +116,7 @@ struct Program {
 
     void startWithTarget(int target, Level level = Level::Easy)
     {
-        random.r = (target - levelData(level).targetOffset + 0.5) / kTargetSpan;
+        random.draws = {testing::drawFor(level, target)};
         QTest::mouseClick(control<QPushButton>("Command1", level), Qt::LeftButton);
     }
 
@@ -136,7 +134,7 @@ struct Program {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    FixedRandom random;
+    testing::ScriptedRandom random;
     MessageLog log;
     PickerScript picker;
     int ends = 0;

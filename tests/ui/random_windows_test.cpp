@@ -92,7 +92,7 @@ void RandomWindowsTest::randomEventsNeverBreakTheProgram()
         if (board != nullptr && !board->isActiveWindow()) {
             Program::activate(board);
         }
-        program->random.r = std::uniform_real_distribution(0.0, 1.0)(engine);
+        program->random.draws = {std::uniform_real_distribution(0.0, 1.0)(engine)};
         const int ends = program->ends;
         bool exited = false;
         switch (board == nullptr ? 0 : pick(6)) {

@@ -93,7 +93,7 @@ void ScaleTest::boardWindowsAtScale()
         program.windows->switchLevel(shown, level);
         shown = level;
         auto* client = program.control<QWidget>("client", level);
-        QCOMPARE(client->size(), kBoardClient.toPixels().size());
+        QCOMPARE(client->size(), QSize(389, 320));
         verifyDrawnAtScale(program.board(level));
         verifyNothingOverlapsOrClips(client);
         // The widest target, then "&Next Number" once the time is up.
@@ -113,7 +113,7 @@ void ScaleTest::aboutWindowAtScale()
     program.windows->loadAbout();
     program.windows->showAbout();
     AboutWindow* about = program.windows->aboutWindow();
-    QCOMPARE(about->size(), kAboutClient.toPixels().size());
+    QCOMPARE(about->size(), QSize(312, 211));
     verifyDrawnAtScale(about);
     verifyNothingOverlapsOrClips(about);
     const QPixmap badge = about->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap();
