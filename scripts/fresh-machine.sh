@@ -99,5 +99,16 @@ echo "fresh-machine: $suite: play.sh installed $((played - before)) packages"
 step "scripts/test.sh"
 run "scripts/test.sh"
 step_done "scripts/test.sh"
-echo "fresh-machine: $suite: test.sh installed $(($(packages) - played)) packages more"
+tested=$(packages)
+echo "fresh-machine: $suite: test.sh installed $((tested - played)) packages more"
+
+# The package built there installs like any other, and the installed game
+# starts and runs until it is ended.
+step "the package"
+run "scripts/package.sh >/dev/null && apt-get install -y -qq ./build/release/numorra_*.deb >/dev/null"
+run "dpkg-query -W -f '\${Depends}\n' numorra" | sed "s/^/fresh-machine: $suite: Depends: /"
+status=0
+run "QT_QPA_PLATFORM=offscreen timeout 3 /usr/games/numorra" || status=$?
+[ "$status" -eq 124 ] || { echo "fresh-machine: $suite: the installed game ended with status $status" >&2; exit 1; }
+step_done "the package"
 echo "fresh-machine: $suite: both commands passed"
