@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders what a player sees under Xvfb to PNG files in docs/: the Easy
-# board at start and during a game with boxes opened, and the About window,
+# board at start and during a game with boxes opened, then with the focus
+# on the last box opened, and the About window,
 # under the standard light palette and under a dark desktop theme (qt6ct's
 # "darker" scheme), then the Easy board at twice the scale.
 set -euo pipefail
@@ -58,6 +59,12 @@ play_three() {
   done
 }
 
+# The board active again, its focus on the box opened last.
+focus_board() {
+  xdotool windowfocus --sync "$window"
+  sleep 0.5
+}
+
 # Help menu, then its second item, About. Without a window manager the
 # focus does not come back to the board after a message by itself.
 open_about() {
@@ -73,6 +80,8 @@ start_game
 shoot "$window" docs/board-start.png
 play_three
 shoot "$window" docs/board-game.png
+focus_board
+shoot "$window" docs/board-focus.png
 open_about
 shoot "$about" docs/about.png
 stop_game
@@ -80,6 +89,8 @@ stop_game
 start_game QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$work/dark"
 play_three
 shoot "$window" docs/board-dark.png
+focus_board
+shoot "$window" docs/board-focus-dark.png
 open_about
 shoot "$about" docs/about-dark.png
 stop_game
@@ -87,5 +98,6 @@ stop_game
 start_game QT_SCALE_FACTOR=2
 shoot "$window" docs/board-start-2x.png
 stop_game
-echo "screenshots: docs/board-start.png docs/board-game.png docs/about.png" \
-  "docs/board-dark.png docs/about-dark.png docs/board-start-2x.png"
+echo "screenshots: docs/board-start.png docs/board-game.png docs/board-focus.png" \
+  "docs/about.png docs/board-dark.png docs/board-focus-dark.png docs/about-dark.png" \
+  "docs/board-start-2x.png"

@@ -68,4 +68,14 @@ QColor readableOn(const QColor& text, const QColor& background)
     return mix(text, towards, high);
 }
 
+QColor markOn(const QColor& preferred, const QColor& surface)
+{
+    if (contrastRatio(preferred, surface) >= kMarkContrast) {
+        return preferred;
+    }
+    const QColor white(Qt::white);
+    const QColor black(Qt::black);
+    return contrastRatio(white, surface) >= contrastRatio(black, surface) ? white : black;
+}
+
 } // namespace numorra::ui

@@ -1,7 +1,8 @@
 #include "ui/face_button.h"
 
+#include "ui/contrast.h"
+
 #include <QStyleOptionButton>
-#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 namespace numorra::ui {
@@ -10,6 +11,9 @@ namespace {
 
 // The width of the outline the style draws around a button's face.
 constexpr qreal kOutline = 1.5;
+// The focus mark's two lines, in logical pixels.
+constexpr qreal kOuterMark = 1.0;
+constexpr qreal kInnerMark = 2.0;
 
 } // namespace
 
@@ -48,14 +52,30 @@ void FaceButton::paintEvent(QPaintEvent* /*event*/)
     painter.drawControl(QStyle::CE_PushButtonLabel, option);
 
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = style()
-                         ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
-                         .adjusted(1, 1, -1, -1);
-        focus.backgroundColor = face_;
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        drawFocusMark(painter);
     }
+}
+
+void FaceButton::drawFocusMark(QPainter& painter) const
+{
+    // Two lines just inside the button's edge: the outer one stands out from
+    // the board around the button, the inner one from the button's face,
+    // each by at least 3:1. Each is the palette's highlight where that
+    // stands out enough, else black or white, so the mark follows the theme,
+    // a red opened box and the player's own background colour alike.
+    const QColor highlight = palette().color(QPalette::Highlight);
+    const auto ring = [&painter](const QRectF& outside, qreal width, const QColor& colour) {
+        painter.fillRect(QRectF(outside.left(), outside.top(), outside.width(), width), colour);
+        painter.fillRect(QRectF(outside.left(), outside.bottom() - width, outside.width(), width),
+                         colour);
+        painter.fillRect(QRectF(outside.left(), outside.top(), width, outside.height()), colour);
+        painter.fillRect(QRectF(outside.right() - width, outside.top(), width, outside.height()),
+                         colour);
+    };
+    const QRectF edge(rect());
+    ring(edge, kOuterMark, markOn(highlight, palette().color(QPalette::Window)));
+    ring(edge.adjusted(kOuterMark, kOuterMark, -kOuterMark, -kOuterMark), kInnerMark,
+         markOn(highlight, face_));
 }
 
 } // namespace numorra::ui

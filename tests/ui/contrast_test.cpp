@@ -5,12 +5,14 @@
 #include "ui/about_window.h"
 #include "ui/colours.h"
 #include "ui/contrast.h"
+#include "ui/face_button.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QStyle>
 
 #include <map>
+#include <optional>
 
 using namespace numorra;
 using namespace numorra::ui;
@@ -115,6 +117,8 @@ private slots:
     void everyTextIsReadable_data();
     void everyTextIsReadable();
     void theLightDesignIsKeptAndTheTargetStaysRed();
+    void theFocusedBoxStandsOut_data();
+    void theFocusedBoxStandsOut();
 };
 
 void ContrastTest::everyTextIsReadable_data()
@@ -164,6 +168,78 @@ void ContrastTest::theLightDesignIsKeptAndTheTargetStaysRed()
     QVERIFY(lightened.lightness() > QColor(192, 0, 0).lightness());
     // Only as far as the dark face needs.
     QVERIFY(contrastRatio(lightened, darkPalette().color(QPalette::Button)) < 5.0);
+}
+
+void ContrastTest::theFocusedBoxStandsOut_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<std::optional<Colour>>("background");
+    for (const bool dark : {false, true}) {
+        const char* theme = dark ? "dark" : "light";
+        QTest::addRow("%s, default colour", theme) << dark << std::optional<Colour>();
+        for (const Colour own : {rgbColour(255, 255, 160), rgbColour(0, 0, 96),
+                                 rgbColour(255, 0, 0), rgbColour(60, 60, 60)}) {
+            QTest::addRow("%s, on %s", theme, qPrintable(toQColor(own, {}).name()))
+                << dark << std::optional<Colour>(own);
+        }
+    }
+}
+
+// The focused box, fresh and opened, differs from its unfocused look by a
+// mark whose outermost pixels stand out 3:1 from the board around the box
+// and whose innermost from the box's face; the arrow keys take it along.
+void ContrastTest::theFocusedBoxStandsOut()
+{
+    QFETCH(bool, dark);
+    QFETCH(std::optional<Colour>, background);
+    QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+    Program program;
+    if (background) {
+        program.picker.choose = *background;
+        program.item("customcolors")->trigger();
+    }
+    Program::activate(program.board());
+    program.startWithTarget(554); // held by no box
+    auto* opened = program.control<FaceButton>("Command3");
+    auto* fresh = program.control<FaceButton>("Command4");
+    QTest::mouseClick(opened, Qt::LeftButton);
+    const QColor board = program.control<QWidget>("client")->palette().color(QPalette::Window);
+    for (FaceButton* box : {opened, fresh}) {
+        const QString name = box->objectName();
+        box->clearFocus();
+        const QImage plain = box->grab().toImage();
+        box->setFocus();
+        QVERIFY(box->hasFocus());
+        const QImage marked = box->grab().toImage();
+        QVERIFY2(marked != plain, qPrintable(name + QStringLiteral(" shows no focus")));
+        // Along the middle row, from the left edge inwards: the mark is what
+        // changed with the focus.
+        const int y = marked.height() / 2;
+        int inner = 0;
+        while (inner < marked.width() / 2 && marked.pixel(inner, y) != plain.pixel(inner, y)) {
+            ++inner;
+        }
+        QVERIFY2(inner > 0, qPrintable(name + QStringLiteral(": the mark leaves the edge bare")));
+        const QColor outerMark(marked.pixel(0, y));
+        const QColor innerMark(marked.pixel(inner - 1, y));
+        QVERIFY2(contrastRatio(outerMark, board) >= 3.0,
+                 qPrintable(QStringLiteral("%1: mark %2 beside the board's %3")
+                                .arg(name, outerMark.name(), board.name())));
+        QVERIFY2(contrastRatio(innerMark, box->faceColour()) >= 3.0,
+                 qPrintable(QStringLiteral("%1: mark %2 on the face %3")
+                                .arg(name, innerMark.name(), box->faceColour().name())));
+    }
+    // Right takes the mark from Command4 to Command5 and leaves Command4 as
+    // it was before it had the focus.
+    fresh->clearFocus();
+    const QImage freshPlain = fresh->grab().toImage();
+    auto* next = program.control<FaceButton>("Command5");
+    const QImage nextPlain = next->grab().toImage();
+    fresh->setFocus();
+    QTest::keyClick(fresh, Qt::Key_Right);
+    QVERIFY(next->hasFocus());
+    QCOMPARE(fresh->grab().toImage(), freshPlain);
+    QVERIFY(next->grab().toImage() != nextPlain);
 }
 
 QTEST_MAIN(ContrastTest)
