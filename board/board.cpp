@@ -31,19 +31,28 @@ private:
     bool* flag_;
 };
 
-std::size_t at(int box)
+} // namespace
+
+template <typename Value> bool Board::set(Value& property, Value value, Control control, int box)
 {
-    if (box < 0 || box >= kBoxCount) {
-        throw std::out_of_range("there is no box " + std::to_string(box));
+    if (property == value) {
+        return false;
     }
-    return static_cast<std::size_t>(box);
+    property = std::move(value);
+    notify(control, box);
+    return true;
 }
 
-} // namespace
+template <typename Value> void Board::setAllBoxes(Value BoxControl::*property, Value value)
+{
+    for (int box = 0; box < kBoxCount; ++box) {
+        set(controls_.boxes.at(boxIndex(box)).*property, value, Control::Box, box);
+    }
+}
 
 const BoxControl& BoardControls::box(int box) const
 {
-    return boxes.at(at(box));
+    return boxes.at(boxIndex(box));
 }
 
 BoardControls BoardControls::design(Level level)
@@ -93,32 +102,9 @@ void Board::requireLoaded(const char* routine) const
     }
 }
 
-void Board::Command1_Click()
+void Board::startRoutine(const char* handler)
 {
-    requireLoaded("Command1_Click");
-    startRoutine();
-}
-
-void Board::startgame_Click()
-{
-    requireLoaded("startgame_Click");
-    startRoutine();
-}
-
-void Board::Command33_Click()
-{
-    requireLoaded("Command33_Click");
-    stopRoutine();
-}
-
-void Board::stopgame_Click()
-{
-    requireLoaded("stopgame_Click");
-    stopRoutine();
-}
-
-void Board::startRoutine()
-{
+    requireLoaded(handler);
     decided_ = false;
     random_.reseed();
     const double r = random_.draw();
@@ -131,22 +117,18 @@ void Board::startRoutine()
     const int step = std::min(static_cast<int>(std::floor(r * kTargetSpan)), kTargetSpan - 1);
     fields_.target = checkedAdd<std::int16_t>(data_.targetOffset, static_cast<std::int16_t>(step),
                                               "the target number");
-    setLabel1Caption(numberText(fields_.target));
+    set(controls_.label1Caption, numberText(fields_.target), Control::Label1);
     fields_.chance = 0;
     setText2Text(numberText(fields_.chance));
-    setTimer1Enabled(true);
+    set(controls_.timer1Enabled, true, Control::Timer1);
     fields_.seconds = data_.startingSeconds;
     Timer1_Timer();
-    setCommand1Enabled(false);
-    setCommand33Enabled(true);
+    set(controls_.command1Enabled, false, Control::Command1);
+    set(controls_.command33Enabled, true, Control::Command33);
     if (controls_.timer1Enabled) {
-        for (int box = 0; box < kBoxCount; ++box) {
-            setBoxEnabled(box, true);
-        }
+        setAllBoxes(&BoxControl::enabled, true);
     }
-    for (int box = 0; box < kBoxCount; ++box) {
-        setBoxColour(box, kFreshColour);
-    }
+    setAllBoxes(&BoxControl::colour, kFreshColour);
 }
 
 void Board::timerTick()
@@ -165,20 +147,18 @@ void Board::Timer1_Timer()
 {
     const TickInProgress tick(tickRunning_);
     fields_.seconds = checkedAdd<std::int16_t>(fields_.seconds, -1, "the seconds counter");
-    setText1Text(numberText(fields_.seconds));
+    set(controls_.text1Text, numberText(fields_.seconds), Control::Text1);
     if (fields_.seconds < 1) {
         if (!showMessage(kTimeUp)) {
             return;
         }
-        setTimer1Enabled(false);
-        setCommand1Enabled(true);
-        setCommand1Caption(std::string(kNextCaption));
-        setCommand33Enabled(false);
+        set(controls_.timer1Enabled, false, Control::Timer1);
+        set(controls_.command1Enabled, true, Control::Command1);
+        set(controls_.command1Caption, std::string(kNextCaption), Control::Command1);
+        set(controls_.command33Enabled, false, Control::Command33);
     }
     if (!controls_.timer1Enabled) {
-        for (int box = 0; box < kBoxCount; ++box) {
-            setBoxEnabled(box, false);
-        }
+        setAllBoxes(&BoxControl::enabled, false);
     }
 }
 
@@ -199,7 +179,7 @@ void Board::boxClick(int box)
     if (generation != generation_) {
         return;
     }
-    setBoxColour(box, kOpenedColour);
+    set(controls_.boxes.at(boxIndex(box)).colour, kOpenedColour, Control::Box, box);
 }
 
 void Board::Label2_Change()
@@ -211,11 +191,11 @@ void Board::Label2_Change()
                           MessageStyle::Exclamation})) {
             return;
         }
-        setTimer1Enabled(false);
-        setCommand1Enabled(true);
-        setCommand33Enabled(false);
+        set(controls_.timer1Enabled, false, Control::Timer1);
+        set(controls_.command1Enabled, true, Control::Command1);
+        set(controls_.command33Enabled, false, Control::Command33);
         boardLock();
-        setCommand1Caption(std::string(kNextCaption));
+        set(controls_.command1Caption, std::string(kNextCaption), Control::Command1);
         return;
     }
     if (!showMessage({std::string(data_.missText) + numberText(fields_.opened),
@@ -225,8 +205,8 @@ void Board::Label2_Change()
     // Time may have run out while the message was open; then the game is
     // over and Start and Stop must stay as the time-up path left them.
     if (controls_.timer1Enabled) {
-        setCommand1Enabled(false);
-        setCommand33Enabled(true);
+        set(controls_.command1Enabled, false, Control::Command1);
+        set(controls_.command33Enabled, true, Control::Command33);
     }
 }
 
@@ -239,18 +219,19 @@ void Board::Text2_Change()
     if (!showMessage(kNoMoreChance)) {
         return;
     }
-    setTimer1Enabled(false);
-    setCommand1Enabled(true);
-    setCommand1Caption(std::string(kNextCaption));
-    setCommand33Enabled(false);
+    set(controls_.timer1Enabled, false, Control::Timer1);
+    set(controls_.command1Enabled, true, Control::Command1);
+    set(controls_.command1Caption, std::string(kNextCaption), Control::Command1);
+    set(controls_.command33Enabled, false, Control::Command33);
     boardLock();
 }
 
-void Board::stopRoutine()
+void Board::stopRoutine(const char* handler)
 {
-    setCommand1Enabled(true);
-    setCommand33Enabled(false);
-    setTimer1Enabled(false);
+    requireLoaded(handler);
+    set(controls_.command1Enabled, true, Control::Command1);
+    set(controls_.command33Enabled, false, Control::Command33);
+    set(controls_.timer1Enabled, false, Control::Timer1);
     boardLock();
 }
 
@@ -259,11 +240,9 @@ void Board::boardLock()
     if (controls_.timer1Enabled) {
         return;
     }
-    setText1Enabled(false);
-    setText2Enabled(false);
-    for (int box = 0; box < kBoxCount; ++box) {
-        setBoxEnabled(box, false);
-    }
+    set(controls_.text1Enabled, false, Control::Text1);
+    set(controls_.text2Enabled, false, Control::Text2);
+    setAllBoxes(&BoxControl::enabled, false);
 }
 
 bool Board::showMessage(const Message& message)
@@ -280,104 +259,18 @@ void Board::notify(Control control, int box)
     }
 }
 
-namespace {
-
-template <typename Value> bool assign(Value& target, Value value)
-{
-    if (target == value) {
-        return false;
-    }
-    target = std::move(value);
-    return true;
-}
-
-} // namespace
-
-void Board::setLabel1Caption(std::string caption)
-{
-    if (assign(controls_.label1Caption, std::move(caption))) {
-        notify(Control::Label1);
-    }
-}
-
 void Board::setLabel2Caption(std::string caption)
 {
-    if (assign(controls_.label2Caption, std::move(caption))) {
-        notify(Control::Label2);
-    }
+    set(controls_.label2Caption, std::move(caption), Control::Label2);
     // Judged on every assignment, also when the caption is the same as
     // before: a repeated number may be the new game's target.
     Label2_Change();
 }
 
-void Board::setText1Text(std::string text)
-{
-    if (assign(controls_.text1Text, std::move(text))) {
-        notify(Control::Text1);
-    }
-}
-
 void Board::setText2Text(std::string text)
 {
-    if (assign(controls_.text2Text, std::move(text))) {
-        notify(Control::Text2);
+    if (set(controls_.text2Text, std::move(text), Control::Text2)) {
         Text2_Change();
-    }
-}
-
-void Board::setText1Enabled(bool enabled)
-{
-    if (assign(controls_.text1Enabled, enabled)) {
-        notify(Control::Text1);
-    }
-}
-
-void Board::setText2Enabled(bool enabled)
-{
-    if (assign(controls_.text2Enabled, enabled)) {
-        notify(Control::Text2);
-    }
-}
-
-void Board::setTimer1Enabled(bool enabled)
-{
-    if (assign(controls_.timer1Enabled, enabled)) {
-        notify(Control::Timer1);
-    }
-}
-
-void Board::setCommand1Enabled(bool enabled)
-{
-    if (assign(controls_.command1Enabled, enabled)) {
-        notify(Control::Command1);
-    }
-}
-
-void Board::setCommand1Caption(std::string caption)
-{
-    if (assign(controls_.command1Caption, std::move(caption))) {
-        notify(Control::Command1);
-    }
-}
-
-void Board::setCommand33Enabled(bool enabled)
-{
-    if (assign(controls_.command33Enabled, enabled)) {
-        notify(Control::Command33);
-    }
-}
-
-void Board::setBoxEnabled(int box, bool enabled)
-{
-    if (assign(controls_.boxes.at(at(box)).enabled, enabled)) {
-        notify(Control::Box, box);
-    }
-}
-
-void Board::setBoxColour(int box, Colour colour)
-{
-    if (assign(controls_.boxes.at(at(box)).colour, colour)) {
-        notify(Control::Box, box);
     }
 }
 

@@ -69,19 +69,20 @@ public:
     void unload();
 
     // Start: Command1 and the Game menu's Start Game item run the same steps.
-    void Command1_Click();
-    void startgame_Click();
+    void Command1_Click() { startRoutine("Command1_Click"); }
+    void startgame_Click() { startRoutine("startgame_Click"); }
     // Stop: Command33 and the Game menu's Stop Game item run the same steps.
-    void Command33_Click();
-    void stopgame_Click();
+    void Command33_Click() { stopRoutine("Command33_Click"); }
+    void stopgame_Click() { stopRoutine("stopgame_Click"); }
     // A click on the box at index `box` in box order.
     void boxClick(int box);
     // A tick of the window's running timer.
     void timerTick();
 
 private:
-    void startRoutine();
-    void stopRoutine();
+    // `handler` names the event handler that runs the routine.
+    void startRoutine(const char* handler);
+    void stopRoutine(const char* handler);
     void Timer1_Timer();
     void Label2_Change();
     void Text2_Change();
@@ -91,18 +92,13 @@ private:
     bool showMessage(const Message& message);
     void requireLoaded(const char* routine) const;
 
-    void setLabel1Caption(std::string caption);
+    // Sets one property of a control and tells the window, if it changed.
+    template <typename Value> bool set(Value& property, Value value, Control control, int box = -1);
+    // Visits the boxes in box order.
+    template <typename Value> void setAllBoxes(Value BoxControl::*property, Value value);
+    // The two controls whose changes run a reaction of the board's.
     void setLabel2Caption(std::string caption);
-    void setText1Text(std::string text);
     void setText2Text(std::string text);
-    void setText1Enabled(bool enabled);
-    void setText2Enabled(bool enabled);
-    void setTimer1Enabled(bool enabled);
-    void setCommand1Enabled(bool enabled);
-    void setCommand1Caption(std::string caption);
-    void setCommand33Enabled(bool enabled);
-    void setBoxEnabled(int box, bool enabled);
-    void setBoxColour(int box, Colour colour);
     void notify(Control control, int box = -1);
 
     Level level_;

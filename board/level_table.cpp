@@ -59,12 +59,17 @@ std::string LevelData::helpText() const
            std::to_string(playerSeconds()) + " seconds to find out the number within the boxes.";
 }
 
-std::int16_t LevelData::boxNumber(int box) const
+std::size_t boxIndex(int box)
 {
     if (box < 0 || box >= kBoxCount) {
         throw std::out_of_range("there is no box " + std::to_string(box));
     }
-    return boxNumbers.at(static_cast<std::size_t>(box));
+    return static_cast<std::size_t>(box);
+}
+
+std::int16_t LevelData::boxNumber(int box) const
+{
+    return boxNumbers.at(boxIndex(box));
 }
 
 int boxAt(int row, int column)
@@ -81,7 +86,7 @@ int boxAt(int row, int column)
 
 std::optional<int> boxBeside(int box, int rowStep, int columnStep)
 {
-    const BoxPlace& place = kBoxPlaces.at(static_cast<std::size_t>(box));
+    const BoxPlace& place = kBoxPlaces.at(boxIndex(box));
     const int row = place.row + rowStep;
     const int column = place.column + columnStep;
     if (row < 1 || row > kGridRows || column < 1 || column > kGridColumns) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -42,6 +43,10 @@ inline constexpr std::array<BoxPlace, kBoxCount> kBoxPlaces{{
     {"Command38", 1, 2}, {"Command39", 1, 1}, {"Command40", 1, 5}, {"Command41", 1, 6},
     {"Command42", 1, 7}, {"Command43", 1, 8}, {"Command44", 2, 1}, {"Command45", 2, 2},
 }};
+
+// The index in box order of box number `box` (from 0), checked: throws
+// std::out_of_range for a box there is not.
+std::size_t boxIndex(int box);
 
 // What makes one level different from the others.
 struct LevelData {
