@@ -2,18 +2,15 @@
 
 #include "ui/colours.h"
 #include "ui/design.h"
+#include "ui/design_widgets.h"
 #include "ui/face_button.h"
 #include "ui/handler_guard.h"
 #include "ui/icons.h"
-#include "ui/placement.h"
 #include "ui/qt_text.h"
 #include "ui/return_presses.h"
-#include "ui/windows.h"
 
 #include <QCloseEvent>
 #include <QLabel>
-
-#include <stdexcept>
 
 namespace numorra::ui {
 
@@ -23,7 +20,7 @@ constexpr int kImageSize = 32;
 
 } // namespace
 
-AboutWindow::AboutWindow(Windows& windows) : QWidget(nullptr), windows_(windows)
+AboutWindow::AboutWindow() : QWidget(nullptr)
 {
     setObjectName(QStringLiteral("aboutme"));
     setWindowTitle(toQString(kAboutCaption));
@@ -42,42 +39,22 @@ AboutWindow::AboutWindow(Windows& windows) : QWidget(nullptr), windows_(windows)
     setPalette(face);
     setAutoFillBackground(true);
 
-    for (const ControlDesign& design : aboutControls()) {
-        QWidget* widget = nullptr;
-        switch (design.kind) {
-        case ControlKind::Image: {
-            auto* image = new QLabel(this);
-            image->setPixmap(
-                applicationIcon().pixmap(QSize(kImageSize, kImageSize), devicePixelRatioF()));
-            image->setAccessibleName(tr("Numorra badge"));
-            widget = image;
-            break;
-        }
-        case ControlKind::Label:
-            widget = new QLabel(toQString(design.text), this);
-            break;
-        case ControlKind::Button: {
-            auto* button = new FaceButton(this);
-            button->setText(toQString(design.text));
-            button->setFaceColour(grey);
-            connect(button, &QPushButton::clicked, this,
-                    [this] { runHandler("Command1_Click", [this] { windows_.unloadAbout(); }); });
-            (new ReturnPresses(this))->watch(*button);
-            widget = button;
-            break;
-        }
-        case ControlKind::TextBox:
-            throw std::logic_error("the About window has no text box");
-        }
-        applyDesign(*widget, design);
-    }
-    findChild<QWidget*>(QStringLiteral("Command1"))->setFocus();
+    const DesignWidgets controls(aboutControls(), *this);
+    auto& image = controls.get<QLabel>("Image1");
+    image.setPixmap(applicationIcon().pixmap(QSize(kImageSize, kImageSize), devicePixelRatioF()));
+    image.setAccessibleName(QStringLiteral("Numorra badge"));
+    auto& ok = controls.get<FaceButton>("Command1");
+    ok.setFaceColour(grey);
+    connect(&ok, &QPushButton::clicked, this,
+            [this] { runHandler("Command1_Click", [this] { emit closed(); }); });
+    (new ReturnPresses(this))->watch(ok);
+    ok.setFocus();
 }
 
 void AboutWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    windows_.unloadAbout();
+    emit closed();
 }
 
 } // namespace numorra::ui

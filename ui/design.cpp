@@ -58,21 +58,22 @@ constexpr int kGridLeft = 120;
 constexpr int kGridTop = 1320;
 
 constexpr std::array<MenuItemDesign, 15> kBoardMenu{{
-    {"game", "", "&Game", "", MenuMark::None, {}},
-    {"startgame", "game", "Start Game", "F2", MenuMark::None, {}},
-    {"stopgame", "game", "Stop Game", "F4", MenuMark::None, {}},
-    {"exit", "game", "&Exit", "", MenuMark::None, {}},
-    {"options", "", "&Options", "", MenuMark::None, {}},
-    {"levels", "options", "&Levels", "", MenuMark::None, {}},
-    {"easy", "levels", "Easy", "", MenuMark::OwnLevel, Level::Easy},
-    {"medium", "levels", "Medium", "", MenuMark::OwnLevel, Level::Medium},
-    {"hard", "levels", "Hard", "", MenuMark::OwnLevel, Level::Hard},
-    {"backgroundcolors", "options", "&Backgound Colors", "", MenuMark::None, {}},
-    {"default", "backgroundcolors", "Default", "", MenuMark::On, {}},
-    {"customcolors", "backgroundcolors", "Custom Colors", "", MenuMark::Off, {}},
-    {"help", "", "&Help", "", MenuMark::None, {}},
-    {"howtoplay", "help", "How To Play ?", "", MenuMark::None, {}},
-    {"about", "help", "About", "", MenuMark::None, {}},
+    {"game", "", "&Game", "", MenuMark::None, MenuCommand::None},
+    {"startgame", "game", "Start Game", "F2", MenuMark::None, MenuCommand::StartGame},
+    {"stopgame", "game", "Stop Game", "F4", MenuMark::None, MenuCommand::StopGame},
+    {"exit", "game", "&Exit", "", MenuMark::None, MenuCommand::Exit},
+    {"options", "", "&Options", "", MenuMark::None, MenuCommand::None},
+    {"levels", "options", "&Levels", "", MenuMark::None, MenuCommand::None},
+    {"easy", "levels", "Easy", "", MenuMark::OwnLevel, MenuCommand::Easy},
+    {"medium", "levels", "Medium", "", MenuMark::OwnLevel, MenuCommand::Medium},
+    {"hard", "levels", "Hard", "", MenuMark::OwnLevel, MenuCommand::Hard},
+    {"backgroundcolors", "options", "&Backgound Colors", "", MenuMark::None, MenuCommand::None},
+    {"default", "backgroundcolors", "Default", "", MenuMark::On, MenuCommand::DefaultColour},
+    {"customcolors", "backgroundcolors", "Custom Colors", "", MenuMark::Off,
+     MenuCommand::CustomColours},
+    {"help", "", "&Help", "", MenuMark::None, MenuCommand::None},
+    {"howtoplay", "help", "How To Play ?", "", MenuMark::None, MenuCommand::HowToPlay},
+    {"about", "help", "About", "", MenuMark::None, MenuCommand::About},
 }};
 
 constexpr std::array<ControlDesign, 5> kAboutControls{{
@@ -80,7 +81,7 @@ constexpr std::array<ControlDesign, 5> kAboutControls{{
     {"Label1", ControlKind::Label, {1080, 240, 2985, 360}, "Numorra v 1.0", 13.5, {}, true, 0},
     {"Label2", ControlKind::Label, {960, 840, 3015, 300}, "Made By Ombrevale", 12, {}, true, 1},
     {"Label4", ControlKind::Label, {0, 1920, 4560, 240}, kAuthorAddress, kLarge, {}, true, 2},
-    {"Command1", ControlKind::Button, {3240, 2520, 1215, 495}, "&OK", 0, {}, true, 3},
+    {"Command1", ControlKind::GraphicalButton, {3240, 2520, 1215, 495}, "&OK", 0, {}, true, 3},
 }};
 
 } // namespace
@@ -92,17 +93,28 @@ const std::array<ControlDesign, 9>& boardControls()
 
 TwipsRect boxPlace(int box)
 {
-    if (box < 0 || box >= kBoxCount) {
-        throw std::out_of_range("there is no box " + std::to_string(box));
-    }
-    const BoxPlace& place = kBoxPlaces.at(static_cast<std::size_t>(box));
+    const BoxPlace& place = kBoxPlaces.at(boxIndex(box));
     return {kGridLeft + kBoxPitch * (place.column - 1), kGridTop + kBoxPitch * (place.row - 1),
             kBoxWidth, kBoxHeight};
 }
 
 int boxTabIndex(int box)
 {
-    return kBoxTabIndices.at(static_cast<std::size_t>(box));
+    return kBoxTabIndices.at(boxIndex(box));
+}
+
+std::optional<Level> levelOf(MenuCommand command)
+{
+    switch (command) {
+    case MenuCommand::Easy:
+        return Level::Easy;
+    case MenuCommand::Medium:
+        return Level::Medium;
+    case MenuCommand::Hard:
+        return Level::Hard;
+    default:
+        return std::nullopt;
+    }
 }
 
 const std::array<MenuItemDesign, 15>& boardMenu()

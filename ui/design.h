@@ -29,7 +29,9 @@ struct TwipsRect {
     }
 };
 
-enum class ControlKind { Image, Label, TextBox, Button };
+// A push button has the style's standard face; a graphical one shows a
+// colour of its own (FaceButton).
+enum class ControlKind { Image, Label, TextBox, Button, GraphicalButton };
 
 // One control of a window as it stands when the window is built. Texts the
 // board drives (captions of Label1, Label2, Command1; Text1, Text2) are left
@@ -58,13 +60,31 @@ int boxTabIndex(int box);
 
 enum class MenuMark { None, Off, On, OwnLevel };
 
+// What a leaf of the menu tree does; a submenu does nothing of its own.
+enum class MenuCommand {
+    None,
+    StartGame,
+    StopGame,
+    Exit,
+    Easy,
+    Medium,
+    Hard,
+    DefaultColour,
+    CustomColours,
+    HowToPlay,
+    About,
+};
+
+// The level a level item switches to, if `command` is one.
+std::optional<Level> levelOf(MenuCommand command);
+
 struct MenuItemDesign {
     std::string_view name;
     std::string_view parent; // empty for the menu bar
     std::string_view caption;
     std::string_view shortcut;
     MenuMark mark;
-    std::optional<Level> level; // the level a level item switches to
+    MenuCommand command;
 };
 
 const std::array<MenuItemDesign, 15>& boardMenu();

@@ -1,29 +1,11 @@
 #include "ui/placement.h"
 
-#include "ui/design.h"
-#include "ui/qt_text.h"
-
 #include <QEvent>
-#include <QLabel>
 #include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
 namespace numorra::ui {
-
-void applyDesign(QWidget& control, const ControlDesign& design)
-{
-    control.setObjectName(toQString(design.name));
-    control.setGeometry(design.place.toPixels());
-    if (design.points > 0) {
-        control.setFont(designFont(design.points));
-    }
-    control.setVisible(design.visible);
-    if (auto* label = qobject_cast<QLabel*>(&control);
-        label != nullptr && label->pixmap().isNull()) {
-        label->adjustSize();
-    }
-}
 
 namespace {
 

@@ -60,7 +60,16 @@ void Windows::load(Level level)
     if (!board) {
         board = std::make_unique<Board>(level, *services_.random);
     }
-    windows_.at(slot(level)) = new BoardWindow(*board, *this, services_);
+    auto* window = new BoardWindow(*board, services_);
+    windows_.at(slot(level)) = window;
+    connect(window, &BoardWindow::levelChosen, this,
+            [this, level](Level to) { switchLevel(level, to); });
+    connect(window, &BoardWindow::exitChosen, this, &Windows::exitProgram);
+    connect(window, &BoardWindow::aboutChosen, this, [this] {
+        loadAbout();
+        showAbout();
+    });
+    connect(window, &BoardWindow::closed, this, [this, level] { unload(level); });
 }
 
 void Windows::unload(Level level)
@@ -100,7 +109,8 @@ void Windows::switchLevel(Level from, Level to)
 void Windows::loadAbout()
 {
     if (about_ == nullptr) {
-        about_ = new AboutWindow(*this);
+        about_ = new AboutWindow;
+        connect(about_, &AboutWindow::closed, this, &Windows::unloadAbout);
     }
 }
 
