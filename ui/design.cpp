@@ -1,7 +1,5 @@
 #include "ui/design.h"
 
-#include "ui/identity.h"
-
 #include <QStringList>
 
 #include <stdexcept>
@@ -78,7 +76,7 @@ constexpr std::array<MenuItemDesign, 15> kBoardMenu{{
 
 constexpr std::array<ControlDesign, 5> kAboutControls{{
     {"Image1", ControlKind::Image, {360, 240, 480, 480}, "", 0, {}, true, -1},
-    {"Label1", ControlKind::Label, {1080, 240, 2985, 360}, "Numorra v 1.0", 13.5, {}, true, 0},
+    {"Label1", ControlKind::Label, {1080, 240, 2985, 360}, kBoardCaption, 13.5, {}, true, 0},
     {"Label2", ControlKind::Label, {960, 840, 3015, 300}, "Made By Ombrevale", 12, {}, true, 1},
     {"Label4", ControlKind::Label, {0, 1920, 4560, 240}, kAuthorAddress, kLarge, {}, true, 2},
     {"Command1", ControlKind::GraphicalButton, {3240, 2520, 1215, 495}, "&OK", 0, {}, true, 3},

@@ -2,6 +2,7 @@
 
 #include "board/colour.h"
 #include "board/level_table.h"
+#include "ui/identity.h"
 
 #include <QFont>
 #include <QRect>
@@ -48,7 +49,6 @@ struct ControlDesign {
 };
 
 inline constexpr TwipsRect kBoardClient{0, 0, 5835, 4800};
-inline constexpr std::string_view kBoardCaption = "Numorra v 1.0";
 inline constexpr std::string_view kStopCaption = "Stop &Game.";
 
 // Every control of a board window but the boxes.
@@ -90,7 +90,6 @@ struct MenuItemDesign {
 const std::array<MenuItemDesign, 15>& boardMenu();
 
 inline constexpr TwipsRect kAboutClient{0, 0, 4680, 3165};
-inline constexpr std::string_view kAboutCaption = "About Numorra v 1.0";
 inline constexpr Colour kAboutBackground = rgbColour(0xE0, 0xE0, 0xE0);
 // The text of the standard light palette, which the design's default text
 // colour is on this face.
