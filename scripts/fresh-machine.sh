@@ -75,7 +75,7 @@ git clone --quiet --no-hardlinks "$source" "$root/root/numorra"
 
 run() { # COMMAND: as the README gives it, in the clone, with a clean environment
   chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin \
-    TERM=dumb LANG=C.UTF-8 ${FRESH_DISPLAY:+DISPLAY=$FRESH_DISPLAY} \
+    TERM=dumb LANG=C.UTF-8 ${CI:+CI=$CI} ${FRESH_DISPLAY:+DISPLAY=$FRESH_DISPLAY} \
     bash -c "cd /root/numorra && $1"
 }
 packages() { chroot "$root" dpkg-query -W -f '${Status}\n' | grep -c 'install ok installed'; }

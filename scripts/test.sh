@@ -1,23 +1,23 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test, twice over:
-#   sanitize  Debug, warnings as errors, under AddressSanitizer and
-#             UndefinedBehaviorSanitizer (any report fails the test that made it)
-#   release   the optimised, hardened build, with its package checks
-# The dev preset (Debug, warnings as errors) is the sanitize build without
+# Builds everything and runs every test, twice over, each a workflow of
+# CMakePresets.json (configure, build, test):
+#   sanitize       Debug, warnings as errors, under AddressSanitizer and
+#                  UndefinedBehaviorSanitizer (any report fails the test that made it)
+#   release-tests  the optimised, hardened build, warnings as errors, with
+#                  its package checks
+# The dev workflow (Debug, warnings as errors) is the sanitize one without
 # the sanitizers: quicker for a developer's loop, and nothing the two above
-# do not cover. Name presets to run only those: scripts/test.sh dev
+# do not cover. Name workflows to run only those: scripts/test.sh dev
 # Installs what is missing from Debian's packages first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-presets=("$@")
-[ ${#presets[@]} -gt 0 ] || presets=(sanitize release)
+workflows=("$@")
+[ ${#workflows[@]} -gt 0 ] || workflows=(sanitize release-tests)
 
 bash scripts/install-deps.sh test
-for preset in "${presets[@]}"; do
-  echo "test: == $preset"
-  cmake --preset "$preset" -DNUMORRA_BUILD_TESTS=ON >/dev/null
-  cmake --build --preset "$preset"
-  ctest --preset "$preset" --output-on-failure
+for workflow in "${workflows[@]}"; do
+  echo "test: == $workflow"
+  cmake --workflow --preset "$workflow"
 done
-echo "test: passed (${presets[*]})"
+echo "test: passed (${workflows[*]})"

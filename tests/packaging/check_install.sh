@@ -4,6 +4,8 @@
 # icon sizes, and that the installed game starts.
 # Usage: check_install.sh BUILD_DIR VERSION INSTALLED_GAME SOURCE_DIR
 set -euo pipefail
+source "$(dirname "$0")/../require_tools.sh"
+require_tools install_tree desktop-file-validate appstreamcli man dpkg-parsechangelog file
 build=$1
 version=$2
 installed_game=$3

@@ -5,6 +5,8 @@
 # running on an X server, the package of every toolkit plugin it loads.
 # Usage: check_package.sh BUILD_DIR VERSION
 set -euo pipefail
+source "$(dirname "$0")/../require_tools.sh"
+require_tools debian_package cpack dpkg-deb lintian readelf Xvfb
 build=$(realpath "$1")
 version=$2
 out=$(mktemp -d)

@@ -4,6 +4,8 @@
 # builds it, and checks that the two packages are identical to the byte.
 # Usage: check_reproducible.sh SOURCE_DIR
 set -euo pipefail
+source "$(dirname "$0")/../require_tools.sh"
+require_tools reproducible git dpkg-deb
 source=$(realpath "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

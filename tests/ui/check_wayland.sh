@@ -4,6 +4,8 @@
 # screenshot with the game differs from one without it over at least the
 # board's area. Usage: check_wayland.sh NUMORRA
 set -euo pipefail
+source "$(dirname "$0")/../require_tools.sh"
+require_tools wayland weston compare
 game=$1
 fail() { echo "wayland: $*" >&2; exit 1; }
 work=$(mktemp -d)

@@ -6,14 +6,13 @@
 # Exit) leaves the home exactly as it was.
 # Usage: check_writes_nothing.sh NUMORRA
 set -euo pipefail
+source "$(dirname "$0")/../require_tools.sh"
+require_tools writes_nothing Xvfb xdotool import
 game=$1
 fail() { echo "writes_nothing: $*" >&2; exit 1; }
 source "$(dirname "$0")/../../scripts/x_session.sh"
 home=$(mktemp -d)
 trap 'x_session_stop; rm -rf "$home"' EXIT
-for tool in Xvfb xdotool import; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh test)"
-done
 
 # Another program's custom colours: #01ff01, a colour neither the dialog's
 # basic colours nor its picker (drawn at value 200) ever show.

@@ -5,6 +5,8 @@
 # and the board and the About window are centred on the screen, frame
 # included. Usage: check_x11.sh NUMORRA
 set -euo pipefail
+source "$(dirname "$0")/../require_tools.sh"
+require_tools x11 Xvfb openbox xdotool xprop xwininfo
 game=$1
 fail() { echo "x11: $*" >&2; exit 1; }
 source "$(dirname "$0")/../../scripts/x_session.sh"
