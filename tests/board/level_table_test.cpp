@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <limits>
-#include <map>
 #include <set>
 
 namespace numorra::testing {
@@ -76,26 +75,6 @@ TEST_P(EachLevel, DrawsSpanItsRangeAndTheClockRunsItsTime)
     EXPECT_THROW(game.board.Command1_Click(), std::out_of_range);
     EXPECT_THROW(game.board.Command1_Click(), std::out_of_range);
     EXPECT_EQ(game.random.reseeds, 4);
-}
-
-// Each level hides one number twice; either box wins when it is the target.
-TEST_P(EachLevel, TheTwiceHiddenNumberWinsFromEitherBox)
-{
-    const LevelFacts& level = GetParam();
-    const std::map<Level, std::pair<int, std::array<const char*, 2>>> twins{
-        {Level::Easy, {321, {"Command15", "Command17"}}},
-        {Level::Medium, {368, {"Command21", "Command44"}}},
-        {Level::Hard, {422, {"Command5", "Command12"}}},
-    };
-    const auto& [number, boxes] = twins.at(level.level);
-    for (const char* name : boxes) {
-        Harness game(level.level);
-        game.start(number);
-        game.board.boxClick(boxNamed(name));
-        ASSERT_EQ(game.messages.shown.size(), 1U);
-        EXPECT_EQ(game.messages.shown.back().message, winOn(level.level));
-        EXPECT_FALSE(game.board.gameInProgress());
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, EachLevel, ::testing::ValuesIn(kLevelFacts),
