@@ -21,6 +21,9 @@ struct Services {
     std::function<std::unique_ptr<ColourPicker>(QWidget* owner)> colourPicker;
     std::function<void()> endProgram;
     std::chrono::milliseconds tickInterval{1000};
+    // How long an unloaded window stays, hidden, before it is destroyed: a
+    // screen reader may still be asking about its last events.
+    std::chrono::milliseconds unloadGrace{500};
 };
 
 // The real ones: the toolkit's message boxes and colour dialog, and the end

@@ -4,8 +4,10 @@
 #include "ui/board_window.h"
 #include "ui/placement.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTimer>
 
 #include <stdexcept>
 #include <utility>
@@ -41,6 +43,9 @@ Windows::~Windows()
         delete std::exchange(window, nullptr);
     }
     delete std::exchange(about_, nullptr);
+    for (const QPointer<QWidget>& window : leaving_) {
+        delete window.data();
+    }
     // Windows unloaded by an event go once the event loop gets to them;
     // when the loop has ended they go now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -85,9 +90,31 @@ void Windows::release(Level level)
         return;
     }
     window->tearDown();
-    window->hide();
-    // The unload may come from one of the window's own handlers.
-    window->deleteLater();
+    unloadQuietly(*window);
+}
+
+void Windows::unloadQuietly(QWidget& window)
+{
+    // Hiding a window would tell a screen reader, control by control, that
+    // each is no longer showing; by the time it asks about them they are
+    // gone, and it works through a run of events from defunct objects. The
+    // controls leave quietly instead: what the window system tells of the
+    // window itself says enough.
+    const QAccessible::UpdateHandler previous =
+        QAccessible::installUpdateHandler([](QAccessibleEvent* /*event*/) {});
+    window.hide();
+    QAccessible::installUpdateHandler(previous);
+    // The window is destroyed a moment later, not at once: the unload may
+    // come from one of its own handlers, and a screen reader may still ask
+    // about what the window told it last (the focus coming back to it as its
+    // menu closed).
+    std::erase_if(leaving_, [](const QPointer<QWidget>& gone) { return gone.isNull(); });
+    leaving_.emplace_back(&window);
+    if (services_.unloadGrace.count() == 0) {
+        window.deleteLater();
+    } else {
+        QTimer::singleShot(services_.unloadGrace, &window, &QObject::deleteLater);
+    }
 }
 
 void Windows::show(Level level)
@@ -124,8 +151,7 @@ void Windows::releaseAbout()
 {
     AboutWindow* about = std::exchange(about_, nullptr);
     if (about != nullptr) {
-        about->hide();
-        about->deleteLater();
+        unloadQuietly(*about);
     }
 }
 

@@ -4,9 +4,11 @@
 #include "ui/services.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace numorra::ui {
 
@@ -52,6 +54,7 @@ private:
     static std::size_t slot(Level level);
     void release(Level level);
     void releaseAbout();
+    void unloadQuietly(QWidget& window);
     // The program ends when nothing is on screen once the event that is
     // being handled has finished: a level switch puts a window back first.
     void endWhenNothingIsLeft();
@@ -61,6 +64,8 @@ private:
     std::array<std::unique_ptr<Board>, kLevels.size()> boards_;
     std::array<BoardWindow*, kLevels.size()> windows_{};
     AboutWindow* about_ = nullptr;
+    // Windows unloaded, hidden, and about to be destroyed.
+    std::vector<QPointer<QWidget>> leaving_;
     bool ended_ = false;
 };
 

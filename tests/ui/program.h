@@ -94,6 +94,7 @@ struct Program {
         services.endProgram = [this] { ++ends; };
         // The wall clock never ticks a test's countdown: tests tick it.
         services.tickInterval = std::chrono::hours(24);
+        services.unloadGrace = std::chrono::milliseconds(0);
         if (adjust) {
             adjust(services);
         }
