@@ -21,15 +21,17 @@ play=(
 # and a Wayland compositor
 desktop=(xvfb xauth x11-utils xdotool openbox weston qt6-wayland imagemagick)
 package=("${play[@]}" dpkg-dev file)
+# the Orca screen reader on a private AT-SPI bus
+screenreader_tools=(orca at-spi2-core dbus python3-pyatspi)
 test=(
-  "${package[@]}" "${desktop[@]}" libgtest-dev
+  "${package[@]}" "${desktop[@]}" libgtest-dev "${screenreader_tools[@]}"
   # install and package checks
   desktop-file-utils appstream lintian man-db git
 )
 bench=("${play[@]}" xvfb x11-utils libbenchmark-dev libx11-dev libxtst-dev python3)
 lint=("${bench[@]}" libgtest-dev clang-format clang-tidy)
 screenshots=("${play[@]}" "${desktop[@]}" qt6ct)
-screenreader=("${play[@]}" "${desktop[@]}" orca at-spi2-core dbus python3-pyatspi)
+screenreader=("${play[@]}" "${desktop[@]}" "${screenreader_tools[@]}")
 
 [ $# -gt 0 ] || { echo "install-deps: usage: install-deps.sh KIND... (see the script)" >&2; exit 2; }
 wanted=()

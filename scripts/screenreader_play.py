@@ -1,12 +1,14 @@
 #!/usr/bin/python3
-"""Plays one game of Numorra by keyboard while Orca listens, for
-scripts/screenreader.sh: a start, two misses, a win, the next game, Stop.
+"""Plays Numorra by keyboard while Orca listens, for scripts/screenreader.sh
+and the screenreader test: on Easy a game that the chance limit ends, a
+game ended by Stop and a won game; then a switch to Hard and a game whose
+time runs out.
 
-The target is drawn at random, and most targets are in no box, so the
-player starts games until one's target is (a sighted player reads the
-target off the board; this one reads what the boxes tell the screen
-reader). Writes the time of each key it presses to KEYS, one
-"<time> <key>" a line, for the transcript.
+The target is drawn at random and read, as a screen reader hears it, from
+the boxes' descriptions; for the win the player starts games until a box
+holds the target. Which box holds which number comes from the tests'
+written-out table (tests/board/level_facts.h). Writes each key it presses
+to KEYS, one "<time> <key> <what the key is for>" a line.
 Usage: screenreader_play.py SOURCE_DIR KEYS
 """
 import re
@@ -20,32 +22,38 @@ source, keys_file = sys.argv[1], sys.argv[2]
 keys_log = open(keys_file, "w", buffering=1)
 
 
-def easy_board():
-    """Each box's (row, column) and the number it hides on Easy, from the
-    game's own level table."""
-    header = open(f"{source}/board/level_table.h").read()
-    places = [(int(r), int(c)) for r, c in
-              re.findall(r'\{"Command\d+", (\d), (\d)\}', header)]
-    table = open(f"{source}/board/level_table.cpp").read()
-    easy = re.search(r'"Form1",\s*\d+,\s*\d+,\s*\{([^}]*)\}', table).group(1)
-    numbers = [int(n) for n in re.findall(r"\d+", easy)]
-    assert len(places) == len(numbers) == 40
-    return dict(zip(places, numbers))
+def board_numbers(level):
+    """Each box's (row, column) and the number it hides; level 0 is Easy,
+    2 is Hard."""
+    facts = open(f"{source}/tests/board/level_facts.h").read()
+    rows = re.findall(r'\{"Command\d+", (\d), (\d), \{(\d+), (\d+), (\d+)\}\}', facts)
+    assert len(rows) == 40, "the box table has not 40 boxes"
+    return {(int(row[0]), int(row[1])): int(row[2 + level]) for row in rows}
 
 
-def press(*keys, pause=1.2):
-    for key in keys:
-        keys_log.write(f"{time.time():.6f} {key}\n")
+def note(key, what):
+    keys_log.write(f"{time.time():.6f} {key} {what}\n")
+
+
+def press(key, what, pause=0.7):
+    note(key, what)
+    if key.startswith("alt+"):
+        # Orca takes a quick Alt+key from xdotool for its own: the Alt key is
+        # held down while the other is pressed, as a player's hand does.
+        subprocess.run(["xdotool", "keydown", "alt"], check=True)
+        time.sleep(0.3)
+        subprocess.run(["xdotool", "key", key[len("alt+"):]], check=True)
+        time.sleep(0.3)
+        subprocess.run(["xdotool", "keyup", "alt"], check=True)
+    else:
         subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
-        time.sleep(pause)
+    time.sleep(pause)
 
 
 def target():
-    """The target number, as a box names it to the screen reader during a
-    game."""
+    """The target number, as a box names it to the screen reader."""
     wanted = re.compile(r"Find out this number: (\d+)$")
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in desktop:
+    for app in pyatspi.Registry.getDesktop(0):
         if app is None or app.name.lower() != "numorra":
             continue
         found = pyatspi.findDescendant(
@@ -55,35 +63,66 @@ def target():
     raise SystemExit("screenreader: no box names the target")
 
 
+def start(key, what="start"):
+    """Starts a game; the target goes into a line of its own."""
+    note(key, what)
+    subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
+    time.sleep(0.8)
+    number = target()
+    note("-", f"target:{number}")
+    return number
+
+
 def walk(here, there):
     """Arrow keys from one grid place to another."""
     (row, column), (to_row, to_column) = here, there
     keys = ["Down" if to_row > row else "Up"] * abs(to_row - row)
     keys += ["Right" if to_column > column else "Left"] * abs(to_column - column)
-    return keys
+    for key in keys:
+        press(key, "move", pause=0.3)
+    return there
 
 
-board = easy_board()
-focus = (2, 4)  # Command2, where a start puts the focus
-for attempt in range(200):
-    press("F2")
-    wanted = target()
-    if wanted in board.values():
+FIRST_BOX = (2, 4)  # Command2, where a start puts the focus
+
+easy = board_numbers(0)
+note("-", "level:0")
+# A game the chance limit ends: eight misses along the top rows.
+wanted = start("F2")
+focus = FIRST_BOX
+misses = [place for place in sorted(easy) if easy[place] != wanted][:8]
+for opening, place in enumerate(misses, start=1):
+    focus = walk(focus, place)
+    press("space", "open")
+    press("Return", "dismiss")
+press("Return", "dismiss")  # "You Have No More Chance."
+# Start, now "Next Number", has the focus: Space starts, F4 stops.
+start("space")
+press("F4", "stop")
+# A won game: games are started until a box holds the target (about one
+# start in thirteen); only the start of the game that is played is heard out.
+for attempt in range(150):
+    wanted = start("F2", "search")
+    if wanted in easy.values():
+        note("-", "found")
+        time.sleep(0.5)
         break
-    press("F4")
+    press("F4", "search", pause=0.4)
 else:
-    raise SystemExit("screenreader: no target in a box after 200 games")
-keys_log.write(f"{time.time():.6f} GAME\n")
-
-misses = [place for place, number in sorted(board.items()) if number != wanted][:2]
-for miss in misses:
-    press(*walk(focus, miss))
-    focus = miss
-    press("space", "Return")
-winner = next(place for place, number in board.items() if number == wanted)
-press(*walk(focus, winner))
-press("space", "Return")
-# Start now reads "Next Number" and has the focus: Space starts the next game.
-press("space")
-press("F4")
-keys_log.write(f"{time.time():.6f} END\n")
+    raise SystemExit("screenreader: no target in a box after 150 games")
+winner = next(place for place, number in easy.items() if number == wanted)
+walk(FIRST_BOX, winner)
+press("space", "open")
+press("Return", "dismiss")
+# Options > Levels > Hard: the Easy board gives way to the Hard one.
+press("alt+o", "menu")
+press("Right", "menu")
+press("Down", "menu", pause=0.4)
+press("Down", "menu", pause=0.4)
+press("Return", "switch", pause=2.0)
+note("-", "level:2")
+start("F2")
+note("-", "wait")
+time.sleep(11.5)  # Hard's ten seconds run out
+press("Return", "dismiss")
+note("-", "end")

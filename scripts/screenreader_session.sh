@@ -1,0 +1,26 @@
+# Sourced by the scripts that run the game under the Orca screen reader:
+# Xvfb with openbox, the AT-SPI bus on the D-Bus session the caller runs in
+# (dbus-run-session), Orca writing every phrase it would say to
+# WORK/orca.log, and the game, all in a home of their own (WORK).
+source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
+
+screenreader_session_start() { # WORK GAME
+  local work=$1 game=$2
+  export HOME=$work XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+  # These machines have no sound device, and there a real speech-dispatcher
+  # blocks Orca after its first few phrases: Orca then hears nothing at all,
+  # from any program. Orca is pointed at a speech server that cannot exist
+  # (below /dev/null), so it speaks to none and still logs each phrase. On
+  # a player's desktop speech-dispatcher is there and works; the game
+  # depends on neither.
+  export SPEECHD_ADDRESS=unix_socket:/dev/null/speech-dispatcher
+  x_session_display
+  x_session_start /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1
+  x_session_window_manager
+  x_session_start orca --debug-file="$work/orca.log" >/dev/null 2>&1
+  sleep 4
+  # The game as a player runs it; the toolkit turns its accessibility on for
+  # the screen reader that is running.
+  x_session_start "$game" 2>/dev/null
+  sleep 3
+}
