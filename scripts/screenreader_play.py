@@ -87,6 +87,10 @@ FIRST_BOX = (2, 4)  # Command2, where a start puts the focus
 
 easy = board_numbers(0)
 note("-", "level:0")
+# Orca takes the board in when the focus first moves on it: Tab to the
+# first box's place in the tab order and back to Start.
+press("Tab", "move")
+press("shift+Tab", "move")
 # A game the chance limit ends: eight misses along the top rows.
 wanted = start("F2")
 focus = FIRST_BOX

@@ -8,16 +8,15 @@ screenreader_session_start() { # WORK GAME
   local work=$1 game=$2
   export HOME=$work XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
   # These machines have no sound device, and there a real speech-dispatcher
-  # blocks Orca after its first few phrases: Orca then hears nothing at all,
-  # from any program. Orca is pointed at a speech server that cannot exist
-  # (below /dev/null), so it speaks to none and still logs each phrase. On
-  # a player's desktop speech-dispatcher is there and works; the game
-  # depends on neither.
-  export SPEECHD_ADDRESS=unix_socket:/dev/null/speech-dispatcher
+  # blocks Orca after its first few phrases, or before its first: Orca then
+  # hears nothing at all, from any program. Orca's speech is turned off, so
+  # it reaches for no speech server, while its log still records every
+  # phrase it would have said. On a player's desktop speech-dispatcher is
+  # there and works; the game depends on neither.
   x_session_display
   x_session_start /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1
   x_session_window_manager
-  x_session_start orca --debug-file="$work/orca.log" >/dev/null 2>&1
+  x_session_start orca --disable speech --debug-file="$work/orca.log" >/dev/null 2>&1
   sleep 4
   # The game as a player runs it; the toolkit turns its accessibility on for
   # the screen reader that is running.

@@ -34,11 +34,16 @@ x_session_window_manager() {
   done
 }
 
+# A program that does not end within five seconds of being asked is killed:
+# a hung screen reader must not hang the script that started it.
 x_session_stop() {
-  local index
+  local index pid
   for ((index = ${#x_session_pids[@]} - 1; index >= 0; index--)); do
-    kill "${x_session_pids[index]}" 2>/dev/null || true
-    wait "${x_session_pids[index]}" 2>/dev/null || true
+    pid=${x_session_pids[index]}
+    kill "$pid" 2>/dev/null || true
+    (sleep 5 && kill -9 "$pid") >/dev/null 2>&1 &
+    wait "$pid" 2>/dev/null || true
+    kill $! 2>/dev/null || true
   done
   x_session_pids=()
 }

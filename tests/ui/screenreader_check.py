@@ -27,7 +27,7 @@ for line in open(orca_log, errors="replace"):
     if m := re.search(r"SPEECH OUTPUT: '(.*)'", line):
         said = re.sub(r"'\s*\{'established.*$", "", m[1]).strip()
         # Orca's echo of the keys pressed tells nothing of the game.
-        if said and not re.fullmatch(r"(left |right )?(space|return|f2|f4|down|up|left|right|alt|o)",
+        if said and not re.fullmatch(r"(left |right )?(space|return|f2|f4|down|up|left|right|alt|o|tab|shift)",
                                      said.lower()):
             phrases.append((when, said))
     # Events from controls already destroyed. (Orca's note that the focus it
