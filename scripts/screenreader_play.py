@@ -51,15 +51,21 @@ def press(key, what, pause=0.7):
 
 
 def target():
-    """The target number, as a box names it to the screen reader."""
+    """The target number, as a box names it to the screen reader. The
+    boxes' descriptions reach the accessibility bus a moment after the
+    start; they are looked for for up to ten seconds."""
     wanted = re.compile(r"Find out this number: (\d+)$")
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is None or app.name.lower() != "numorra":
-            continue
-        found = pyatspi.findDescendant(
-            app, lambda o: o is not None and wanted.search(o.description or ""))
-        if found is not None:
-            return int(wanted.search(found.description)[1])
+    for _ in range(40):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is None or app.name.lower() != "numorra":
+                continue
+            # What the bus was told before the start may be kept for it.
+            app.clearCache()
+            found = pyatspi.findDescendant(
+                app, lambda o: o is not None and wanted.search(o.description or ""))
+            if found is not None:
+                return int(wanted.search(found.description)[1])
+        time.sleep(0.25)
     raise SystemExit("screenreader: no box names the target")
 
 
@@ -109,9 +115,9 @@ for attempt in range(150):
     wanted = start("F2", "search")
     if wanted in easy.values():
         note("-", "found")
-        time.sleep(0.5)
+        time.sleep(1.5)
         break
-    press("F4", "search", pause=0.4)
+    press("F4", "search", pause=0.8)
 else:
     raise SystemExit("screenreader: no target in a box after 150 games")
 winner = next(place for place, number in easy.items() if number == wanted)

@@ -7,6 +7,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/x_session.sh"
 screenreader_session_start() { # WORK GAME
   local work=$1 game=$2
   export HOME=$work XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+  # On X11 whatever the caller runs under: the tests run offscreen.
+  export QT_QPA_PLATFORM=xcb
   # These machines have no sound device, and there a real speech-dispatcher
   # blocks Orca after its first few phrases, or before its first: Orca then
   # hears nothing at all, from any program. Orca's speech is turned off, so

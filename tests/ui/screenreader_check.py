@@ -100,12 +100,13 @@ for (moment, key, what), (following, _, _) in zip(bounds, bounds[1:]):
             if int(number) in hidden[level]:
                 failures.append(f"{label}: '{text}' names the hidden {number}")
 
-ended = next(moment for moment, key, what in events if what == "end")
 if switched is None:
     failures.append("the level switch never happened")
 else:
+    # The switch's own stretch: until the next key, on the new board.
+    settled = next(moment for moment, _, _ in bounds if moment > switched)
     failures += [f"after the level switch: {line}" for moment, line in dead
-                 if switched <= moment < ended]
+                 if switched <= moment < settled]
 
 for failure in failures:
     print(f"screenreader: {failure}", file=sys.stderr)
