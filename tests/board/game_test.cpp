@@ -6,12 +6,12 @@
 namespace numorra::testing {
 namespace {
 
-class WholeGame : public ::testing::TestWithParam<Level> {};
+class WholeGame : public ::testing::TestWithParam<LevelFacts> {};
 
 // A whole game on each level: two misses, then the box with the target.
 TEST_P(WholeGame, MissesThenAWin)
 {
-    const Level level = GetParam();
+    const Level level = GetParam().level;
     Harness game(level);
     const int winner = boxNamed("Command22");
     const int target = numberOn(kBoxFacts.at(static_cast<std::size_t>(winner)), level);
@@ -58,7 +58,7 @@ TEST_P(WholeGame, MissesThenAWin)
 
 TEST_P(WholeGame, EightMissesEndItByTheChanceLimit)
 {
-    const Level level = GetParam();
+    const Level level = GetParam().level;
     Harness game(level);
     const int target = factsOf(level).highest;
     game.start(target);
@@ -83,8 +83,8 @@ TEST_P(WholeGame, EightMissesEndItByTheChanceLimit)
     EXPECT_FALSE(game.controls().command33Enabled);
 }
 
-INSTANTIATE_TEST_SUITE_P(Levels, WholeGame,
-                         ::testing::Values(Level::Easy, Level::Medium, Level::Hard));
+INSTANTIATE_TEST_SUITE_P(Levels, WholeGame, ::testing::ValuesIn(kLevelFacts),
+                         [](const auto& level) { return std::string(level.param.window); });
 
 TEST(Openings, AWinOnTheEighthOpeningIsFollowedByTheChanceLimit)
 {

@@ -3,6 +3,7 @@
 #include "board/board.h"
 #include "board/level_table.h"
 #include "board/ports.h"
+#include "tests/board/level_facts.h"
 
 #include <algorithm>
 #include <deque>
@@ -32,10 +33,12 @@ public:
     int reseeds = 0;
 };
 
-// The r that makes `target` the target number on `level`.
+// The r that makes `target` the target number on `level`: the draws from 0
+// up to 1 fall evenly on the level's range, lowest to highest.
 inline double drawFor(Level level, int target)
 {
-    return (target - levelData(level).targetOffset + 0.5) / kTargetSpan;
+    const LevelFacts& facts = factsOf(level);
+    return (target - facts.lowest + 0.5) / (facts.highest - facts.lowest + 1);
 }
 
 // A message box that records what it showed and what the board looked like

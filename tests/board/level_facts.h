@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,12 @@ inline const std::array<LevelFacts, 3> kLevelFacts{{
     {Level::Hard, "hard1", 156, 655, 10, ":-) You Won!!!....Now Find Out The Next Number.",
      ":-( Sorry! This Button Contains : "},
 }};
+
+// A level in a test's report: its board window.
+inline void PrintTo(const LevelFacts& facts, std::ostream* out)
+{
+    *out << facts.window;
+}
 
 inline const LevelFacts& factsOf(Level level)
 {

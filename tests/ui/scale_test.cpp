@@ -1,9 +1,9 @@
 // The windows at the screen scale the test is run with (QT_SCALE_FACTOR):
 // exactly that many device pixels per logical pixel, vector icons drawn at
 // that resolution, and no control clipped or overlapping another.
+#include "tests/board/level_facts.h"
 #include "tests/ui/program.h"
 #include "ui/about_window.h"
-#include "ui/design.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -97,7 +97,7 @@ void ScaleTest::boardWindowsAtScale()
         verifyDrawnAtScale(program.board(level));
         verifyNothingOverlapsOrClips(client);
         // The widest target, then "&Next Number" once the time is up.
-        program.startWithTarget(levelData(level).targetOffset + kTargetSpan - 1, level);
+        program.startWithTarget(testing::factsOf(level).highest, level);
         while (program.control<QWidget>("Command33", level)->isEnabled()) {
             program.board(level)->Timer1_Timer();
         }
