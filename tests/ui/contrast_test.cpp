@@ -222,6 +222,10 @@ void ContrastTest::theFocusedBoxStandsOut()
         QVERIFY2(inner > 0, qPrintable(name + QStringLiteral(": the mark leaves the edge bare")));
         const QColor outerMark(marked.pixel(0, y));
         const QColor innerMark(marked.pixel(inner - 1, y));
+        qInfo("%s: mark %s beside the board's %s, %.2f:1; %s on the face %s, %.2f:1",
+              qPrintable(name), qPrintable(outerMark.name()), qPrintable(board.name()),
+              contrastRatio(outerMark, board), qPrintable(innerMark.name()),
+              qPrintable(box->faceColour().name()), contrastRatio(innerMark, box->faceColour()));
         QVERIFY2(contrastRatio(outerMark, board) >= 3.0,
                  qPrintable(QStringLiteral("%1: mark %2 beside the board's %3")
                                 .arg(name, outerMark.name(), board.name())));
