@@ -34,6 +34,18 @@ x_session_window_manager() {
   done
 }
 
+# Prints the id of a window on screen titled exactly TITLE, waiting up to
+# five seconds for one; without one, the status is 1.
+x_session_window() { # TITLE
+  local id
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+    [ -n "$id" ] && echo "$id" && return
+    sleep 0.05
+  done
+  return 1
+}
+
 # A program that does not end within five seconds of being asked is killed:
 # a hung screen reader must not hang the script that started it.
 x_session_stop() {

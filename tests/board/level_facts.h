@@ -78,18 +78,10 @@ inline const std::array<BoxFacts, 40> kBoxFacts{{
     {"Command44", 2, 1, {77, 368, 479}},  {"Command45", 2, 2, {409, 252, 539}},
 }};
 
-// The number a box hides on a level.
+// The number a box hides on a level; its numbers follow kLevelFacts.
 inline int numberOn(const BoxFacts& box, Level level)
 {
-    switch (level) {
-    case Level::Easy:
-        return box.numbers[0];
-    case Level::Medium:
-        return box.numbers[1];
-    case Level::Hard:
-        return box.numbers[2];
-    }
-    return -1;
+    return box.numbers.at(static_cast<std::size_t>(&factsOf(level) - kLevelFacts.data()));
 }
 
 // A box's index in box order, by its name.

@@ -8,10 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QTimer>
-
-#include <vector>
 
 using namespace numorra;
 using namespace numorra::ui;
@@ -60,7 +57,7 @@ private slots:
     void countersAreReadWithTheirHeadings();
     void boxesAreNamedByPlaceAndNeverByNumber();
     void buttonsAndMenuItemsCarryTheirStates();
-    void aBlindPlayersWholeGameByKeyboard();
+    void aWholeGameByKeyboardLeavesTheFocusWhereItCanAct();
     void arrowsMoveAcrossTheGridAndStopAtItsEdges();
 };
 
@@ -136,90 +133,53 @@ void AccessTest::buttonsAndMenuItemsCarryTheirStates()
              QStringLiteral("Not opened. Find out this number: 56"));
 }
 
-namespace {
-
-// What a screen reader reads at each focus change: the newly focused
-// control's accessible name and description.
-struct Heard {
-    QObject* object;
-    QString said;
-};
-
-} // namespace
-
-void AccessTest::aBlindPlayersWholeGameByKeyboard()
+// A whole game by keyboard: each start puts the player on the first box,
+// and each end of a game (a win, Stop, time up, the chance limit) on Start,
+// never on a box that no longer opens. What a screen reader says on the way
+// is the screenreader test's to hear, under Orca itself.
+void AccessTest::aWholeGameByKeyboardLeavesTheFocusWhereItCanAct()
 {
     Program program;
     Program::activate(program.board());
-    std::vector<Heard> heardSoFar;
-    QObject::connect(qApp, &QApplication::focusChanged, program.board(),
-                     [&heardSoFar](QWidget* /*old*/, QWidget* now) {
-                         if (now != nullptr) {
-                             heardSoFar.push_back(
-                                 {now, nameOf(now) + QLatin1Char('|') +
-                                           accessible(now)->text(QAccessible::Description)});
-                         }
-                     });
     const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
-    // Where the focus is, and that the screen reader was told so.
-    const auto focusIsOn = [&heardSoFar](QWidget* expected) {
-        QCOMPARE(QApplication::focusWidget(), expected);
-        QVERIFY(!heardSoFar.empty());
-        QCOMPARE(heardSoFar.back().object, expected);
-    };
-    const auto startAndHearTarget = [&](int target, Qt::Key key) {
+    const auto startWith = [&](int target, Qt::Key key) {
         program.random.draws = {testing::drawFor(Level::Easy, target)};
         press(key);
-        focusIsOn(box(program, 0)); // Command2, the first box in tab order
-        QVERIFY(!heardSoFar.empty());
-        QVERIFY2(
-            heardSoFar.back().said.contains(QStringLiteral("Find out this number: %1").arg(target)),
-            qPrintable(heardSoFar.back().said));
+        // Command2, the first box in tab order.
+        QCOMPARE(QApplication::focusWidget(), box(program, 0));
     };
     auto* start = program.control<QPushButton>("Command1");
 
     // Target 176 hides in Command10, row 3, column 4, below Command2.
-    startAndHearTarget(176, Qt::Key_F2);
+    startWith(176, Qt::Key_F2);
     press(Qt::Key_Space);
     QCOMPARE(program.log.shown.size(), std::size_t{1});
     QCOMPARE(program.control<QLineEdit>("Text2")->text(), QStringLiteral("1"));
-    focusIsOn(box(program, 0));
+    QCOMPARE(QApplication::focusWidget(), box(program, 0));
     press(Qt::Key_Down);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command10"));
     press(Qt::Key_Return);
     QCOMPARE(program.log.shown.back().title, std::string("Congratulations."));
-    focusIsOn(start);
-    QCOMPARE(heardSoFar.back().said, QStringLiteral("Next Number|Starts a game (F2)"));
+    QCOMPARE(QApplication::focusWidget(), start);
+    QCOMPARE(nameOf(start), QStringLiteral("Next Number"));
+    QCOMPARE(accessible(start)->text(QAccessible::Description),
+             QStringLiteral("Starts a game (F2)"));
 
-    // Space on Next Number, then Stop, time up and the chance limit: each
-    // end of a game leaves the player on Start.
-    startAndHearTarget(300, Qt::Key_Space);
+    startWith(300, Qt::Key_Space);
     press(Qt::Key_F4);
-    focusIsOn(start);
-    startAndHearTarget(300, Qt::Key_F2);
+    QCOMPARE(QApplication::focusWidget(), start);
+    startWith(300, Qt::Key_F2);
     while (program.control<QTimer>("Timer1")->isActive()) {
         program.board()->Timer1_Timer();
     }
     QCOMPARE(program.log.shown.back().text, std::string("Your Time is Up."));
-    QCOMPARE(program.control<QLineEdit>("Text1")->text(), QStringLiteral("0"));
-    focusIsOn(start);
-    startAndHearTarget(554, Qt::Key_F2);
+    QCOMPARE(QApplication::focusWidget(), start);
+    startWith(554, Qt::Key_F2);
     for (int opening = 0; opening < 8; ++opening) {
         press(Qt::Key_Space);
         press(Qt::Key_Right);
     }
     QCOMPARE(program.log.shown.back().text, std::string("You Have No More Chance."));
-    focusIsOn(start);
-
-    // Nothing the screen reader was told gave a box's number away: the only
-    // number it heard is the target's.
-    const QRegularExpression target(QStringLiteral("Find out this number: \\d+"));
-    for (const Heard& heard : heardSoFar) {
-        const QString said = QString(heard.said).remove(target);
-        for (const testing::BoxFacts& box : testing::kBoxFacts) {
-            QVERIFY2(!said.contains(QString::number(box.numbers[0])), qPrintable(heard.said));
-        }
-    }
+    QCOMPARE(QApplication::focusWidget(), start);
 }
 
 void AccessTest::arrowsMoveAcrossTheGridAndStopAtItsEdges()

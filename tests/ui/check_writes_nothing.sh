@@ -28,13 +28,7 @@ HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=
   XDG_RUNTIME_DIR=$home QT_QPA_PLATFORM=xcb x_session_start "$game"
 game_pid=${x_session_pids[-1]}
 
-window_named() { # TITLE
-  for _ in $(seq 100); do
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 && return
-    sleep 0.05
-  done
-  fail "no window titled '$1' came on screen"
-}
+window_named() { x_session_window "$1" || fail "no window titled '$1' came on screen"; }
 board=$(window_named "Numorra v 1.0")
 xdotool windowfocus --sync "$board"
 # Options > Backgound Colors > Custom Colors. Each menu gets a second to

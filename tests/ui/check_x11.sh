@@ -14,15 +14,7 @@ trap x_session_stop EXIT
 export XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb
 XDG_RUNTIME_DIR=$(mktemp -d)
 
-window_named() { # TITLE
-  local id
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-    [ -n "$id" ] && { echo "$id"; return; }
-    sleep 0.05
-  done
-  fail "no window titled '$1' came on screen"
-}
+window_named() { x_session_window "$1" || fail "no window titled '$1' came on screen"; }
 
 # The title the window system shows: _NET_WM_NAME, as window managers read it.
 title_of() { xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'; }

@@ -220,18 +220,15 @@ void ContrastTest::theFocusedBoxStandsOut()
             ++inner;
         }
         QVERIFY2(inner > 0, qPrintable(name + QStringLiteral(": the mark leaves the edge bare")));
-        const QColor outerMark(marked.pixel(0, y));
-        const QColor innerMark(marked.pixel(inner - 1, y));
-        qInfo("%s: mark %s beside the board's %s, %.2f:1; %s on the face %s, %.2f:1",
-              qPrintable(name), qPrintable(outerMark.name()), qPrintable(board.name()),
-              contrastRatio(outerMark, board), qPrintable(innerMark.name()),
-              qPrintable(box->faceColour().name()), contrastRatio(innerMark, box->faceColour()));
-        QVERIFY2(contrastRatio(outerMark, board) >= 3.0,
-                 qPrintable(QStringLiteral("%1: mark %2 beside the board's %3")
-                                .arg(name, outerMark.name(), board.name())));
-        QVERIFY2(contrastRatio(innerMark, box->faceColour()) >= 3.0,
-                 qPrintable(QStringLiteral("%1: mark %2 on the face %3")
-                                .arg(name, innerMark.name(), box->faceColour().name())));
+        const auto standsOut = [&name](const QColor& mark, const QColor& against,
+                                       const char* what) {
+            const double ratio = contrastRatio(mark, against);
+            qInfo("%s: mark %s %s %s, %.2f:1", qPrintable(name), qPrintable(mark.name()), what,
+                  qPrintable(against.name()), ratio);
+            QVERIFY2(ratio >= 3.0, qPrintable(name + QStringLiteral(": the mark is too faint")));
+        };
+        standsOut(QColor(marked.pixel(0, y)), board, "beside the board's");
+        standsOut(QColor(marked.pixel(inner - 1, y)), box->faceColour(), "on the face");
     }
     // Right takes the mark from Command4 to Command5 and leaves Command4 as
     // it was before it had the focus.
