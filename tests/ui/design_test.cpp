@@ -36,8 +36,7 @@ private slots:
 namespace {
 
 // The menu tree, one line an item, with its caption, shortcut and mark.
-QStringList menuTree(const QWidget* parent, const QList<QAction*>& actions,
-                     const QString& path = {})
+QStringList menuTree(const QList<QAction*>& actions, const QString& path = {})
 {
     QStringList lines;
     for (const QAction* action : actions) {
@@ -50,7 +49,7 @@ QStringList menuTree(const QWidget* parent, const QList<QAction*>& actions,
         }
         lines << line;
         if (action->menu() != nullptr) {
-            lines << menuTree(parent, action->menu()->actions(), path + name + QLatin1Char('/'));
+            lines << menuTree(action->menu()->actions(), path + name + QLatin1Char('/'));
         }
     }
     return lines;
@@ -112,7 +111,7 @@ void DesignTest::boardWindowsShowTheirTextsAndMenus()
         const auto mark = [own = marked](const char* item) {
             return QLatin1String(item) == own ? QStringLiteral("[x]") : QStringLiteral("[ ]");
         };
-        QCOMPARE(menuTree(board, board->menuBar()->actions()),
+        QCOMPARE(menuTree(board->menuBar()->actions()),
                  QStringList({
                      QStringLiteral("game|&Game|"),
                      QStringLiteral("game/startgame|Start Game|F2"),
