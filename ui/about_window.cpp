@@ -20,7 +20,9 @@ constexpr int kImageSize = 32;
 
 } // namespace
 
-AboutWindow::AboutWindow() : QWidget(nullptr)
+AboutWindow::AboutWindow(const Services& services)
+    : QWidget(nullptr), messages_(services.messageBox(this)),
+      guard_(std::make_unique<HandlerGuard>(*messages_, services.endProgram))
 {
     setObjectName(QStringLiteral("aboutme"));
     setWindowTitle(toQString(kAboutCaption));
@@ -46,10 +48,12 @@ AboutWindow::AboutWindow() : QWidget(nullptr)
     auto& ok = controls.get<FaceButton>("Command1");
     ok.setFaceColour(grey);
     connect(&ok, &QPushButton::clicked, this,
-            [this] { runHandler("Command1_Click", [this] { emit closed(); }); });
+            [this] { guard_->run("Command1_Click", [this] { emit closed(); }); });
     (new ReturnPresses(this))->watch(ok);
     ok.setFocus();
 }
+
+AboutWindow::~AboutWindow() = default;
 
 void AboutWindow::closeEvent(QCloseEvent* event)
 {

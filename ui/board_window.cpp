@@ -48,6 +48,7 @@ int firstBoxInTabOrder()
 
 BoardWindow::BoardWindow(Board& board, const Services& services)
     : board_(board), messages_(services.messageBox(this)),
+      guard_(std::make_unique<HandlerGuard>(*messages_, services.endProgram)),
       commonDialog1_(services.colourPicker(this))
 {
     setObjectName(toQString(board_.data().windowName));
@@ -205,7 +206,7 @@ void BoardWindow::Timer1_Timer()
 
 void BoardWindow::handle(const char* name, const std::function<void()>& handler)
 {
-    runHandler(name, handler);
+    guard_->run(name, handler);
     settleFocus();
 }
 

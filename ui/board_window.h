@@ -21,6 +21,7 @@ class BoardMenu;
 class BoardView;
 class DesignWidgets;
 class FaceButton;
+class HandlerGuard;
 
 // The board window of one level, built from the design each time it is
 // loaded: it puts the controls, the menu, the view of the board and the
@@ -74,6 +75,7 @@ private:
 
     Board& board_;
     std::unique_ptr<MessageBox> messages_;
+    std::unique_ptr<HandlerGuard> guard_;
     std::unique_ptr<ColourPicker> commonDialog1_;
 
     QWidget* client_ = nullptr;

@@ -14,7 +14,7 @@ Services toolkitServices(RandomSource& random)
     services.colourPicker = [](QWidget* owner) {
         return std::make_unique<DialogColourPicker>(owner);
     };
-    services.endProgram = [] { QCoreApplication::exit(0); };
+    services.endProgram = [](int status) { QCoreApplication::exit(status); };
     return services;
 }
 

@@ -136,7 +136,7 @@ void Windows::switchLevel(Level from, Level to)
 void Windows::loadAbout()
 {
     if (about_ == nullptr) {
-        about_ = new AboutWindow;
+        about_ = new AboutWindow(services_);
         connect(about_, &AboutWindow::closed, this, &Windows::unloadAbout);
     }
 }
@@ -200,7 +200,7 @@ void Windows::endProgram()
 {
     if (!ended_) {
         ended_ = true;
-        services_.endProgram();
+        services_.endProgram(0);
     }
 }
 

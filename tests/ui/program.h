@@ -23,6 +23,35 @@
 
 namespace numorra::ui::fixture {
 
+// The program reports a fault of its own as a critical message: it fails
+// the test that set it off, there and then. A test that sets one off on
+// purpose counts it in `expected` first.
+struct CriticalWatch {
+    QtMessageHandler testlib = nullptr;
+    int expected = 0;
+};
+
+inline CriticalWatch& criticalWatch()
+{
+    static CriticalWatch watch;
+    return watch;
+}
+
+inline void failOnCritical(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    CriticalWatch& watch = criticalWatch();
+    watch.testlib(type, context, text);
+    if (type != QtCriticalMsg) {
+        return;
+    }
+    if (watch.expected > 0) {
+        --watch.expected;
+    } else {
+        QTest::qFail(qPrintable(QStringLiteral("critical message: ") + text),
+                     context.file != nullptr ? context.file : __FILE__, context.line);
+    }
+}
+
 // Answers the next modal dialog from inside its own event loop: `answer`
 // looks at it and closes it. Should a check in `answer` fail, the dialog is
 // closed all the same, so the test fails instead of waiting for a click.
@@ -87,11 +116,17 @@ private:
 struct Program {
     explicit Program(const std::function<void(Services&)>& adjust = {})
     {
+        if (criticalWatch().testlib == nullptr) {
+            criticalWatch().testlib = qInstallMessageHandler(failOnCritical);
+        }
         Services services;
         services.random = &random;
         services.messageBox = [this](QWidget*) { return std::make_unique<LoggedMessageBox>(log); };
         services.colourPicker = [this](QWidget*) { return std::make_unique<FakePicker>(picker); };
-        services.endProgram = [this] { ++ends; };
+        services.endProgram = [this](int status) {
+            ++ends;
+            endStatus = status;
+        };
         // The wall clock never ticks a test's countdown: tests tick it.
         services.tickInterval = std::chrono::hours(24);
         services.unloadGrace = std::chrono::milliseconds(0);
@@ -139,6 +174,7 @@ struct Program {
     MessageLog log;
     PickerScript picker;
     int ends = 0;
+    int endStatus = -1;
     std::unique_ptr<Windows> windows;
 };
 

@@ -36,6 +36,7 @@ private slots:
     void levelSwitchRebuildsTheWindowAndKeepsTheAboutWindow();
     void aboutIsOneWindowAndItsOkUnloadsIt();
     void exitEndsAtOnce();
+    void anInternalFaultIsToldAndEndsTheProgram();
     void backgroundColours();
     void theRealColourDialogOffersTheCurrentColourAndCancelKeepsIt();
 };
@@ -166,6 +167,24 @@ void WindowsTest::exitEndsAtOnce()
     Program::settle();
     QCOMPARE(program.ends, 1);
     QVERIFY(program.log.shown.empty());
+}
+
+// The rules meet a fault (here a draw the test never scripted): the player
+// is told, the program ends with status 70, and no handler runs after it.
+void WindowsTest::anInternalFaultIsToldAndEndsTheProgram()
+{
+    Program program;
+    criticalWatch().expected = 1;
+    QTest::mouseClick(program.control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(criticalWatch().expected, 0);
+    QCOMPARE(program.log.shown,
+             (std::vector<Message>{{"Numorra met an internal fault and must close.\n\nIn "
+                                   "Command1_Click: the test scripted no further draw",
+                                   "Numorra", MessageStyle{16}}}));
+    QCOMPARE(program.endStatus, 70);
+    program.random.draws = {0.5};
+    program.item("startgame")->trigger();
+    QCOMPARE(program.control<QLabel>("Label1")->text(), QStringLiteral("0"));
 }
 
 void WindowsTest::backgroundColours()
