@@ -18,8 +18,8 @@ play=(
   fonts-liberation fonts-dejavu-core
 )
 # real windows without a screen: X11 with and without a window manager,
-# and a Wayland compositor
-desktop=(xvfb xauth x11-utils xdotool openbox weston qt6-wayland imagemagick)
+# a Wayland compositor, and a session bus as a desktop session has one
+desktop=(xvfb xauth x11-utils xdotool openbox weston qt6-wayland imagemagick dbus-daemon)
 package=("${play[@]}" dpkg-dev file)
 # the Orca screen reader on a private AT-SPI bus
 screenreader_tools=(orca at-spi2-core dbus python3-pyatspi)
