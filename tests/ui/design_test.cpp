@@ -1,7 +1,10 @@
-// What the design gives each window: its name, title and texts, the menu
-// tree with its access keys, shortcuts and marks, the How To Play text, and
-// the order the Tab key follows.
+// What the design gives each window, written out: its name, title and
+// client area; every control's place and size in twips (15 to a pixel), its
+// font and its text; the box grid; the menu tree with its access keys,
+// shortcuts and marks; the How To Play text; and the order the Tab key
+// follows.
 #include "board/level_table.h"
+#include "tests/board/level_facts.h"
 #include "tests/ui/program.h"
 #include "ui/about_window.h"
 #include "ui/board_window.h"
@@ -15,9 +18,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <string>
-#include <tuple>
-#include <utility>
 #include <vector>
 
 using namespace numorra;
@@ -28,12 +28,61 @@ class DesignTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void boardWindowsShowTheirTextsAndMenus();
-    void theAboutWindowShowsItsTexts();
+    void boardWindowsFollowTheDesign();
+    void theAboutWindowFollowsTheDesign();
     void theTabOrderFollowsTheDesign();
 };
 
 namespace {
+
+// A control as the design builds it: its place and size in twips (a label
+// with a caption sizes itself to it, so only its place is held), its bold
+// font in points (0: the window's own font) and its text.
+struct Designed {
+    const char* name;
+    int left, top, width, height;
+    double points;
+    QString text;
+};
+
+QRect inPixels(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+QString textOf(QWidget* control)
+{
+    if (auto* label = qobject_cast<QLabel*>(control); label != nullptr) {
+        return label->text();
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(control); edit != nullptr) {
+        return edit->text();
+    }
+    return qobject_cast<QAbstractButton*>(control)->text();
+}
+
+void verifyControls(QWidget* window, const std::vector<Designed>& design)
+{
+    for (const Designed& row : design) {
+        auto* control = window->findChild<QWidget*>(QLatin1String(row.name));
+        QVERIFY2(control != nullptr, row.name);
+        const QRect place = inPixels(row.left, row.top, row.width, row.height);
+        auto* label = qobject_cast<QLabel*>(control);
+        if (label != nullptr && label->pixmap().isNull()) {
+            QCOMPARE(control->pos(), place.topLeft());
+        } else {
+            QCOMPARE(control->geometry(), place);
+        }
+        const QFont font = control->font();
+        if (row.points > 0) {
+            QCOMPARE(font.pointSizeF(), row.points);
+            QCOMPARE(font.weight(), QFont::Bold);
+        } else {
+            QCOMPARE(font, window->font());
+        }
+        QCOMPARE(textOf(control), row.text);
+    }
+}
 
 // The menu tree, one line an item, with its caption, shortcut and mark.
 QStringList menuTree(const QList<QAction*>& actions, const QString& path = {})
@@ -55,50 +104,44 @@ QStringList menuTree(const QList<QAction*>& actions, const QString& path = {})
     return lines;
 }
 
-QString textOf(QWidget* control)
-{
-    if (auto* label = qobject_cast<QLabel*>(control); label != nullptr) {
-        return label->text();
-    }
-    if (auto* edit = qobject_cast<QLineEdit*>(control); edit != nullptr) {
-        return edit->text();
-    }
-    return qobject_cast<QAbstractButton*>(control)->text();
-}
-
 } // namespace
 
-void DesignTest::boardWindowsShowTheirTextsAndMenus()
+void DesignTest::boardWindowsFollowTheDesign()
 {
-    const std::vector<std::tuple<Level, QString, QString, QString>> levels{
-        {Level::Easy, QStringLiteral("Form1"), QStringLiteral("30"), QStringLiteral("easy")},
-        {Level::Medium, QStringLiteral("medium1"), QStringLiteral("20"), QStringLiteral("medium")},
-        {Level::Hard, QStringLiteral("hard1"), QStringLiteral("10"), QStringLiteral("hard")},
-    };
-    for (const auto& [level, window, seconds, marked] : levels) {
+    for (const testing::LevelFacts& level : testing::kLevelFacts) {
         Program program;
-        program.windows->switchLevel(Level::Easy, level);
-        BoardWindow* board = program.board(level);
-        QCOMPARE(board->objectName(), window);
+        program.windows->switchLevel(Level::Easy, level.level);
+        BoardWindow* board = program.board(level.level);
+        QCOMPARE(board->objectName(), QLatin1String(level.window));
         QCOMPARE(board->windowTitle(), QStringLiteral("Numorra v 1.0"));
-        const std::vector<std::pair<const char*, QString>> texts{
-            {"Label3", QStringLiteral("Time Remaing")},
-            {"Text1", seconds},
-            {"Command1", QStringLiteral("&Start Game.")},
-            {"Command33", QStringLiteral("Stop &Game.")},
-            {"Label2", QString()},
-            {"Label4", QStringLiteral("Find out this number:")},
-            {"Label1", QStringLiteral("0")},
-            {"Label5", QStringLiteral("This is your chance number:")},
-            {"Text2", QStringLiteral("0")},
-        };
-        for (const auto& [name, text] : texts) {
-            QCOMPARE(textOf(program.control<QWidget>(name, level)), text);
+        QCOMPARE(board->centralWidget()->size(), inPixels(0, 0, 5835, 4800).size());
+        const QString seconds = QString::number(level.seconds);
+        verifyControls(board, {
+                                  {"Label3", 120, 120, 1215, 195, 8.25, "Time Remaing"},
+                                  {"Text1", 480, 480, 495, 285, 8.25, seconds},
+                                  {"Command1", 2280, 120, 3495, 375, 0, "&Start Game."},
+                                  {"Command33", 2280, 480, 3495, 375, 0, "Stop &Game."},
+                                  {"Label2", 2520, 120, 45, 195, 0, ""},
+                                  {"Label4", 120, 960, 1800, 195, 8.25, "Find out this number:"},
+                                  {"Label1", 1920, 960, 135, 240, 9.75, "0"},
+                                  {"Label5", 2640, 960, 2415, 195, 8.25,
+                                   "This is your chance number:"},
+                                  {"Text2", 5040, 960, 495, 285, 8.25, "0"},
+                              });
+        QCOMPARE(board->findChild<QLabel*>(QStringLiteral("Label1"))
+                     ->palette()
+                     .color(QPalette::WindowText),
+                 QColor(192, 0, 0));
+        for (const testing::BoxFacts& box : testing::kBoxFacts) {
+            verifyControls(board, {{box.name.data(), 120 + 720 * (box.column - 1),
+                                    1320 + 720 * (box.row - 1), 615, 495, 0, ""}});
+            QVERIFY(!board->findChild<QWidget*>(QLatin1String(box.name))->isEnabled());
         }
-        QVERIFY(program.control<QLabel>("Label2", level)->isHidden());
-        QVERIFY(!program.control<QPushButton>("Command33", level)->isEnabled());
-        QCOMPARE(board->focusWidget(), program.control<QWidget>("Command1", level));
-        program.item("howtoplay", level)->trigger();
+        QVERIFY(program.control<QLabel>("Label2", level.level)->isHidden());
+        QVERIFY(!program.control<QPushButton>("Command33", level.level)->isEnabled());
+        QCOMPARE(board->focusWidget(), program.control<QWidget>("Command1", level.level));
+
+        program.item("howtoplay", level.level)->trigger();
         QCOMPARE(
             program.log.shown.back(),
             (Message{"Click on the 'Start Game' button to start the game. A number will appear "
@@ -107,44 +150,46 @@ void DesignTest::boardWindowsShowTheirTextsAndMenus()
                          seconds.toStdString() +
                          " seconds to find out the number within the boxes.",
                      "Help", MessageStyle{64}}));
-
-        const auto mark = [own = marked](const char* item) {
-            return QLatin1String(item) == own ? QStringLiteral("[x]") : QStringLiteral("[ ]");
+        QStringList tree{
+            QStringLiteral("game|&Game|"),
+            QStringLiteral("game/startgame|Start Game|F2"),
+            QStringLiteral("game/stopgame|Stop Game|F4"),
+            QStringLiteral("game/exit|&Exit|"),
+            QStringLiteral("options|&Options|"),
+            QStringLiteral("options/levels|&Levels|"),
+            QStringLiteral("options/levels/easy|Easy||[ ]"),
+            QStringLiteral("options/levels/medium|Medium||[ ]"),
+            QStringLiteral("options/levels/hard|Hard||[ ]"),
+            QStringLiteral("options/backgroundcolors|&Backgound Colors|"),
+            QStringLiteral("options/backgroundcolors/default|Default||[x]"),
+            QStringLiteral("options/backgroundcolors/customcolors|Custom Colors||[ ]"),
+            QStringLiteral("help|&Help|"),
+            QStringLiteral("help/howtoplay|How To Play ?|"),
+            QStringLiteral("help/about|About|"),
         };
-        QCOMPARE(menuTree(board->menuBar()->actions()),
-                 QStringList({
-                     QStringLiteral("game|&Game|"),
-                     QStringLiteral("game/startgame|Start Game|F2"),
-                     QStringLiteral("game/stopgame|Stop Game|F4"),
-                     QStringLiteral("game/exit|&Exit|"),
-                     QStringLiteral("options|&Options|"),
-                     QStringLiteral("options/levels|&Levels|"),
-                     QStringLiteral("options/levels/easy|Easy||") + mark("easy"),
-                     QStringLiteral("options/levels/medium|Medium||") + mark("medium"),
-                     QStringLiteral("options/levels/hard|Hard||") + mark("hard"),
-                     QStringLiteral("options/backgroundcolors|&Backgound Colors|"),
-                     QStringLiteral("options/backgroundcolors/default|Default||[x]"),
-                     QStringLiteral("options/backgroundcolors/customcolors|Custom Colors||[ ]"),
-                     QStringLiteral("help|&Help|"),
-                     QStringLiteral("help/howtoplay|How To Play ?|"),
-                     QStringLiteral("help/about|About|"),
-                 }));
+        // The window's own level item carries the mark.
+        tree[6 + static_cast<int>(&level - testing::kLevelFacts.data())].replace(
+            QStringLiteral("[ ]"), QStringLiteral("[x]"));
+        QCOMPARE(menuTree(board->menuBar()->actions()), tree);
     }
 }
 
-void DesignTest::theAboutWindowShowsItsTexts()
+void DesignTest::theAboutWindowFollowsTheDesign()
 {
     Program program;
     program.item("about")->trigger();
     AboutWindow* about = program.windows->aboutWindow();
     QCOMPARE(about->objectName(), QStringLiteral("aboutme"));
     QCOMPARE(about->windowTitle(), QStringLiteral("About Numorra v 1.0"));
-    for (const auto& [name, text] : {std::pair{"Label1", "Numorra v 1.0"},
-                                     {"Label2", "Made By Ombrevale"},
-                                     {"Label4", "https://www.numorra.example/"},
-                                     {"Command1", "&OK"}}) {
-        QCOMPARE(textOf(about->findChild<QWidget*>(QLatin1String(name))), QLatin1String(text));
-    }
+    QCOMPARE(about->size(), inPixels(0, 0, 4680, 3165).size());
+    QCOMPARE(about->palette().color(QPalette::Window), QColor(224, 224, 224));
+    verifyControls(about, {
+                              {"Image1", 360, 240, 480, 480, 0, ""},
+                              {"Label1", 1080, 240, 2985, 360, 13.5, "Numorra v 1.0"},
+                              {"Label2", 960, 840, 3015, 300, 12, "Made By Ombrevale"},
+                              {"Label4", 0, 1920, 4560, 240, 9.75, "https://www.numorra.example/"},
+                              {"Command1", 3240, 2520, 1215, 495, 0, "&OK"},
+                          });
     QCOMPARE(about->focusWidget(), about->findChild<QWidget*>(QStringLiteral("Command1")));
 }
 

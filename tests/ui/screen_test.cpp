@@ -1,0 +1,287 @@
+// The windows as drawn, at the screen scale the test is run with
+// (QT_SCALE_FACTOR): that many device pixels per logical pixel, icons
+// drawn at that resolution, no control clipped or overlapping another, every
+// enabled text readable at 4.5:1 under a light and a dark theme and on a
+// player's own colour, and a focus mark that stands out on every box.
+#include "tests/board/level_facts.h"
+#include "tests/ui/program.h"
+#include "ui/about_window.h"
+#include "ui/colours.h"
+#include "ui/contrast.h"
+#include "ui/face_button.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+
+#include <map>
+#include <optional>
+
+using namespace numorra;
+using namespace numorra::ui;
+using namespace numorra::ui::fixture;
+
+namespace {
+
+// Debian's qt6ct "darker" scheme, its colours in the order of the palette's
+// roles (qt6ct's colors/darker.conf).
+QPalette darkPalette()
+{
+    const QStringList colours =
+        QStringLiteral(
+            "#ffffff #424245 #979797 #5e5c5b #302f2e #4a4947 #ffffff #ffffff #ffffff #3d3d3d "
+            "#222020 #e7e4e0 #12608a #f9f9f9 #0986d3 #a70b06 #5c5b5a")
+            .split(QLatin1Char(' '));
+    QPalette dark;
+    for (int role = 0; role < colours.size(); ++role) {
+        dark.setColor(static_cast<QPalette::ColorRole>(role), QColor(colours.at(role)));
+    }
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        dark.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    }
+    return dark;
+}
+
+void usePalette(bool dark)
+{
+    QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+}
+
+double scale()
+{
+    return qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+               ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+               : 1.0;
+}
+
+// Drawn at the scale, and no control clipped or overlapping another.
+void verifyLaidOut(QWidget* window, QWidget* client)
+{
+    QCOMPARE(window->devicePixelRatioF(), scale());
+    QCOMPARE(window->grab().size(), window->size() * scale());
+    QCOMPARE(window->windowIcon().pixmap(QSize(16, 16), scale()).size(), QSize(16, 16) * scale());
+    QList<QWidget*> shown;
+    for (QWidget* child : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible()) {
+            shown.append(child);
+        }
+    }
+    QVERIFY(!shown.isEmpty());
+    for (QWidget* control : shown) {
+        const QString name = control->objectName();
+        QVERIFY2(client->rect().contains(control->geometry()), qPrintable(name));
+        QString text;
+        if (auto* button = qobject_cast<QPushButton*>(control); button != nullptr) {
+            text = QString(button->text()).remove(QLatin1Char('&'));
+        } else if (auto* edit = qobject_cast<QLineEdit*>(control); edit != nullptr) {
+            text = edit->text();
+        } else {
+            // Labels size themselves to their text, so they must keep clear of
+            // the rest; Start and Stop share one row of pixels by design.
+            for (QWidget* other : shown) {
+                QVERIFY2(other == control || !control->geometry().intersects(other->geometry()),
+                         qPrintable(name + QStringLiteral(" overlaps ") + other->objectName()));
+            }
+        }
+        // Room a button or text box needs around its text.
+        const QFontMetrics metrics(control->font());
+        QVERIFY2(metrics.horizontalAdvance(text) + 6 <= control->width(), qPrintable(name));
+        QVERIFY2(metrics.height() <= control->height(), qPrintable(name));
+    }
+}
+
+// Reads every enabled text of `window` (labels, and the captions of buttons
+// inside their bevel) on its pixels: the commonest colour of its area is
+// what is behind it, and the pixel farthest from that is the text itself.
+void verifyReadable(QWidget* window, const QString& where)
+{
+    const QImage shot = window->grab().toImage();
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(control);
+        auto* button = qobject_cast<QPushButton*>(control);
+        const bool text = (label != nullptr && label->pixmap().isNull()) ||
+                          (button != nullptr && !button->text().isEmpty());
+        if (!text || !control->isVisible() || !control->isEnabled()) {
+            continue;
+        }
+        QRect area(control->mapTo(window, QPoint(0, 0)), control->size());
+        if (button != nullptr) {
+            area.adjust(4, 4, -4, -4);
+        }
+        const QRect pixels(area.topLeft() * scale(), area.size() * scale());
+        std::map<QRgb, int> counts;
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            for (int x = pixels.left(); x <= pixels.right(); ++x) {
+                ++counts[shot.pixel(x, y)];
+            }
+        }
+        const QColor behind(std::ranges::max_element(counts, [](const auto& a, const auto& b) {
+                                return a.second < b.second;
+                            })->first);
+        const auto ratio = [&behind](const auto& entry) {
+            return contrastRatio(QColor(entry.first), behind);
+        };
+        const auto& [pixel, count] = *std::ranges::max_element(
+            counts, [&ratio](const auto& a, const auto& b) { return ratio(a) < ratio(b); });
+        QVERIFY2(contrastRatio(QColor(pixel), behind) >= 4.5,
+                 qPrintable(QStringLiteral("%1 %2: %3 on %4 is %5:1")
+                                .arg(where, control->objectName(), QColor(pixel).name(),
+                                     behind.name())
+                                .arg(contrastRatio(QColor(pixel), behind), 0, 'f', 2)));
+    }
+}
+
+} // namespace
+
+class ScreenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void boardWindowsAreLaidOut();
+    void theAboutWindowIsLaidOut();
+    void everyTextIsReadable_data();
+    void everyTextIsReadable();
+    void theFocusedBoxStandsOut_data();
+    void theFocusedBoxStandsOut();
+};
+
+void ScreenTest::boardWindowsAreLaidOut()
+{
+    Program program;
+    Level shown = Level::Easy;
+    for (const Level level : kLevels) {
+        program.windows->switchLevel(shown, level);
+        shown = level;
+        auto* client = program.control<QWidget>("client", level);
+        verifyLaidOut(program.board(level), client);
+        // The widest target, then "&Next Number" once the time is up.
+        program.startWithTarget(testing::factsOf(level).highest, level);
+        while (program.control<QWidget>("Command33", level)->isEnabled()) {
+            program.board(level)->Timer1_Timer();
+        }
+        QCOMPARE(program.control<QPushButton>("Command1", level)->text(),
+                 QStringLiteral("&Next Number"));
+        verifyLaidOut(program.board(level), client);
+    }
+}
+
+void ScreenTest::theAboutWindowIsLaidOut()
+{
+    Program program;
+    program.item("about")->trigger();
+    AboutWindow* about = program.windows->aboutWindow();
+    verifyLaidOut(about, about);
+    const QPixmap badge = about->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap();
+    QCOMPARE(badge.devicePixelRatio(), scale());
+    QCOMPARE(badge.size(), QSize(32, 32) * scale());
+}
+
+void ScreenTest::everyTextIsReadable_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<bool>("changedWhileOpen");
+    QTest::newRow("light palette") << false << false;
+    QTest::newRow("dark palette") << true << false;
+    QTest::newRow("dark palette chosen while the game is open") << true << true;
+}
+
+void ScreenTest::everyTextIsReadable()
+{
+    QFETCH(bool, dark);
+    QFETCH(bool, changedWhileOpen);
+    usePalette(dark && !changedWhileOpen);
+    Program program;
+    verifyReadable(program.board(), QStringLiteral("idle board"));
+    program.startWithTarget(554);
+    if (changedWhileOpen) {
+        usePalette(true);
+        Program::settle();
+    }
+    verifyReadable(program.board(), QStringLiteral("board in a game"));
+    // The dark red target is lightened only as far as a dark face needs.
+    const QColor target = program.control<QLabel>("Label1")->palette().color(QPalette::WindowText);
+    QCOMPARE(target.hue(), 0);
+    if (dark) {
+        QVERIFY(contrastRatio(target, darkPalette().color(QPalette::Button)) < 5.0);
+    }
+    program.item("about")->trigger();
+    verifyReadable(program.windows->aboutWindow(), QStringLiteral("About"));
+
+    // A face of the player's own choosing, light and dark.
+    for (const Colour own : {rgbColour(255, 255, 160), rgbColour(0, 0, 96), rgbColour(128, 0, 0)}) {
+        program.picker.choose = own;
+        program.item("customcolors")->trigger();
+        verifyReadable(program.board(),
+                       QStringLiteral("board on %1").arg(toQColor(own, {}).name()));
+    }
+}
+
+void ScreenTest::theFocusedBoxStandsOut_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<std::optional<Colour>>("background");
+    for (const bool dark : {false, true}) {
+        const char* theme = dark ? "dark" : "light";
+        QTest::addRow("%s, default colour", theme) << dark << std::optional<Colour>();
+        for (const Colour own : {rgbColour(255, 255, 160), rgbColour(0, 0, 96),
+                                 rgbColour(255, 0, 0), rgbColour(60, 60, 60)}) {
+            QTest::addRow("%s, on %s", theme, qPrintable(toQColor(own, {}).name()))
+                << dark << std::optional<Colour>(own);
+        }
+    }
+}
+
+// The focused box, fresh and opened, differs from its unfocused look by a
+// mark whose outermost pixels stand out 3:1 from the board around the box
+// and whose innermost from the box's face; the arrow keys take it along.
+void ScreenTest::theFocusedBoxStandsOut()
+{
+    QFETCH(bool, dark);
+    QFETCH(std::optional<Colour>, background);
+    usePalette(dark);
+    Program program;
+    if (background) {
+        program.picker.choose = *background;
+        program.item("customcolors")->trigger();
+    }
+    Program::activate(program.board());
+    program.startWithTarget(554); // held by no box
+    auto* opened = program.control<FaceButton>("Command3");
+    auto* fresh = program.control<FaceButton>("Command4");
+    QTest::mouseClick(opened, Qt::LeftButton);
+    const QColor board = program.control<QWidget>("client")->palette().color(QPalette::Window);
+    for (FaceButton* box : {opened, fresh}) {
+        const QString name = box->objectName();
+        box->clearFocus();
+        const QImage plain = box->grab().toImage();
+        box->setFocus();
+        const QImage marked = box->grab().toImage();
+        QVERIFY2(marked != plain, qPrintable(name + QStringLiteral(" shows no focus")));
+        // Along the middle row, from the left edge inwards: the mark is what
+        // changed with the focus.
+        const int y = marked.height() / 2;
+        int inner = 0;
+        while (inner < marked.width() / 2 && marked.pixel(inner, y) != plain.pixel(inner, y)) {
+            ++inner;
+        }
+        QVERIFY2(inner > 0, qPrintable(name + QStringLiteral(": the mark leaves the edge bare")));
+        QVERIFY2(contrastRatio(QColor(marked.pixel(0, y)), board) >= 3.0 &&
+                     contrastRatio(QColor(marked.pixel(inner - 1, y)), box->faceColour()) >= 3.0,
+                 qPrintable(name + QStringLiteral(": the mark is too faint")));
+    }
+    // Right takes the mark from Command4 to Command5 and leaves Command4 as
+    // it was before it had the focus.
+    fresh->clearFocus();
+    const QImage freshPlain = fresh->grab().toImage();
+    auto* next = program.control<FaceButton>("Command5");
+    const QImage nextPlain = next->grab().toImage();
+    fresh->setFocus();
+    QTest::keyClick(fresh, Qt::Key_Right);
+    QVERIFY(next->hasFocus());
+    QCOMPARE(fresh->grab().toImage(), freshPlain);
+    QVERIFY(next->grab().toImage() != nextPlain);
+}
+
+QTEST_MAIN(ScreenTest)
+#include "screen_test.moc"
