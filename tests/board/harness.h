@@ -2,44 +2,20 @@
 
 #include "board/board.h"
 #include "board/level_table.h"
+#include "board/number_text.h"
 #include "board/ports.h"
 #include "tests/board/level_facts.h"
+#include "tests/board/scripted_random.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
 #include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace numorra::testing {
-
-// Draws the values a test scripts, first to last, so the target number is
-// known. The one random source of the tests, the window tests' too.
-class ScriptedRandom final : public RandomSource {
-public:
-    void reseed() override { ++reseeds; }
-    double draw() override
-    {
-        if (draws.empty()) {
-            throw std::logic_error("the test scripted no further draw");
-        }
-        const double r = draws.front();
-        draws.pop_front();
-        return r;
-    }
-
-    std::deque<double> draws;
-    int reseeds = 0;
-};
-
-// The r that makes `target` the target number on `level`: the draws from 0
-// up to 1 fall evenly on the level's range, lowest to highest.
-inline double drawFor(Level level, int target)
-{
-    const LevelFacts& facts = factsOf(level);
-    return (target - facts.lowest + 0.5) / (facts.highest - facts.lowest + 1);
-}
 
 // A message box that records what it showed and what the board looked like
 // at that moment, and can act (deliver ticks, say) while it is "open".
@@ -55,11 +31,13 @@ public:
     void show(const Message& message) override
     {
         shown.push_back({message, board_->controls()});
+        ++open;
         if (whileOpen) {
             auto action = std::move(whileOpen);
             whileOpen = nullptr;
             action();
         }
+        --open;
     }
 
     std::vector<std::string> texts() const
@@ -72,6 +50,7 @@ public:
     }
 
     std::vector<Shown> shown;
+    int open = 0; // messages open now, one inside another
     // Runs once, inside the next message, as if the player waited.
     std::function<void()> whileOpen;
 
@@ -85,7 +64,42 @@ public:
     std::vector<ControlChange> changes;
 };
 
-// One loaded board with scripted randomness and recorded messages.
+inline bool allBoxes(const BoardControls& controls, bool enabled)
+{
+    return std::ranges::all_of(controls.boxes,
+                               [enabled](const BoxControl& box) { return box.enabled == enabled; });
+}
+
+// What holds after every step of play: the buttons, the boxes and the timer
+// agree on whether a game runs, the counters stay within the level's time,
+// and every number shown is number text. Once a game has started since the
+// load, the controls show the board's own fields.
+inline void expectConsistent(const Board& board, bool startedSinceLoad)
+{
+    const BoardControls& controls = board.controls();
+    const BoardFields& fields = board.fields();
+    const LevelFacts& level = factsOf(board.level());
+    const bool running = controls.timer1Enabled;
+    EXPECT_EQ(controls.command1Enabled, !running);
+    EXPECT_EQ(controls.command33Enabled, running);
+    EXPECT_TRUE(allBoxes(controls, running)) << "a box's enabled state is not the game's";
+    EXPECT_GE(fields.seconds, running ? 1 : 0);
+    EXPECT_LE(fields.seconds, level.seconds);
+    for (const std::string& text : {controls.text1Text, controls.text2Text}) {
+        EXPECT_EQ(text, numberText(std::stoi(text))) << "not number text: '" << text << "'";
+    }
+    if (startedSinceLoad) {
+        EXPECT_EQ(controls.text1Text, numberText(fields.seconds));
+        EXPECT_EQ(controls.text2Text, numberText(fields.chance));
+        EXPECT_EQ(controls.label1Caption, numberText(fields.target));
+        EXPECT_GE(fields.target, level.lowest);
+        EXPECT_LE(fields.target, level.highest);
+    }
+}
+
+// One loaded board with scripted randomness and recorded messages; each
+// step it takes, but those taken while a message is open, is checked with
+// expectConsistent.
 class Harness {
 public:
     explicit Harness(Level level) : board(level, random)
@@ -98,12 +112,22 @@ public:
     {
         random.draws.push_back(drawFor(board.level(), target));
         board.Command1_Click();
+        started = true;
+        checkStep();
     }
 
     void startFromMenu(int target)
     {
         random.draws.push_back(drawFor(board.level(), target));
         board.startgame_Click();
+        started = true;
+        checkStep();
+    }
+
+    void click(int box)
+    {
+        board.boxClick(box);
+        checkStep();
     }
 
     void ticks(int count)
@@ -111,21 +135,25 @@ public:
         for (int i = 0; i < count; ++i) {
             board.timerTick();
         }
+        checkStep();
     }
 
     const BoardControls& controls() const { return board.controls(); }
+
+    void checkStep() const
+    {
+        if (messages.open == 0) {
+            expectConsistent(board, started);
+        }
+    }
 
     ScriptedRandom random;
     RecordingObserver observer;
     const Board* boardView = nullptr;
     RecordingMessages messages{boardView};
     Board board;
+    bool started = false;
 };
 
-inline bool allBoxes(const BoardControls& controls, bool enabled)
-{
-    return std::ranges::all_of(controls.boxes,
-                               [enabled](const BoxControl& box) { return box.enabled == enabled; });
-}
 
 } // namespace numorra::testing

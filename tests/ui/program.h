@@ -3,7 +3,7 @@
 // The windows with their outside replaced, shared by the window tests.
 
 #include "board/level_table.h"
-#include "tests/board/harness.h"
+#include "tests/board/scripted_random.h"
 #include "ui/board_window.h"
 #include "ui/colour_picker.h"
 #include "ui/windows.h"
