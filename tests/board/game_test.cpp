@@ -83,7 +83,8 @@ TEST_P(ChanceLimit, TheEighthOpeningEndsTheGame)
 
     ASSERT_EQ(game.messages.shown.size(), 9U);
     const int hidden = numberOn(kBoxFacts.at(static_cast<std::size_t>(eighth)), row.level);
-    EXPECT_EQ(game.messages.shown[7].message, row.wins ? winOn(row.level) : missOn(row.level, hidden));
+    EXPECT_EQ(game.messages.shown[7].message,
+              row.wins ? winOn(row.level) : missOn(row.level, hidden));
     EXPECT_EQ(game.messages.shown[8].message, kNoMoreChance);
     EXPECT_EQ(game.messages.shown[8].controls.text2Text, "8");
     EXPECT_EQ(game.messages.shown[8].controls.box(eighth).colour, kFreshColour);

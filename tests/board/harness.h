@@ -155,5 +155,4 @@ public:
     bool started = false;
 };
 
-
 } // namespace numorra::testing

@@ -1,7 +1,7 @@
 // Long random sequences of everything a player and the clock can do to a
-// board, with the rules' invariants checked after every step. A failure
-// names its seed and level; NUMORRA_PLAY_SEED=<seed> NUMORRA_PLAY_LEVEL=<board
-// window> replays that sequence alone.
+// board, with the rules' invariants checked after every step. The seed
+// picks the level too; a failure names it, and NUMORRA_PLAY_SEED=<seed>
+// replays that sequence alone.
 #include "tests/board/harness.h"
 #include "tests/board/level_facts.h"
 
@@ -9,10 +9,8 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <optional>
 #include <random>
 #include <set>
-#include <string_view>
 
 namespace numorra {
 namespace {
@@ -24,14 +22,15 @@ constexpr int kStepsPerSequence = 6000;
 // (the timer may tick while one is open) and the window.
 class Player final : RandomSource, MessageBox, BoardObserver {
 public:
-    Player(std::uint64_t seed, Level level) : level_(level), engine_(seed), board_(level, *this)
+    explicit Player(std::uint64_t seed)
+        : level_(kLevels.at(seed % kLevels.size())), engine_(seed), board_(level_, *this)
     {
         board_.load(*this, *this);
     }
 
-    void play(int steps)
+    void play()
     {
-        for (int step = 0; step < steps && !::testing::Test::HasFatalFailure(); ++step) {
+        for (int step = 0; step < kStepsPerSequence && !::testing::Test::HasFailure(); ++step) {
             act();
             SCOPED_TRACE("after step " + std::to_string(step));
             check();
@@ -46,8 +45,8 @@ private:
     // Half the games get a target that some box holds, so that wins happen.
     double draw() override
     {
-        if (chance(2)) {
-            return testing::drawFor(board_.level(), board_.data().boxNumber(pick(kBoxCount)));
+        if (pick(2) == 0) {
+            return testing::drawFor(level_, hidden(pick(kBoxCount)));
         }
         return std::uniform_real_distribution(0.0, 1.0)(engine_);
     }
@@ -64,8 +63,7 @@ private:
         }
         EXPECT_FALSE(limitShown_) << message.text << " after the chance limit";
         if (message.text == "Your Time is Up.") {
-            EXPECT_FALSE(timeUpShown_) << "a second time-up message in one game";
-            EXPECT_FALSE(won_) << "time up after a win";
+            EXPECT_FALSE(timeUpShown_ || won_) << "time up after a time up or a win";
             timeUpShown_ = true;
         } else if (message.title == "Congratulations.") {
             EXPECT_FALSE(won_) << "a second win in one game";
@@ -73,7 +71,7 @@ private:
         }
         limitShown_ = message.text == "You Have No More Chance.";
         const Message outer = std::exchange(outer_, message);
-        for (int tick = pick(4); tick > 0 && board_.controls().timer1Enabled; --tick) {
+        for (int tick = pick(4); tick > 0 && board_.gameInProgress(); --tick) {
             board_.timerTick();
         }
         outer_ = outer;
@@ -81,20 +79,28 @@ private:
     }
 
     int pick(int count) { return std::uniform_int_distribution(0, count - 1)(engine_); }
-    bool chance(int oneIn) { return pick(oneIn) == 0; }
+    int hidden(int box) const
+    {
+        return testing::numberOn(testing::kBoxFacts.at(static_cast<std::size_t>(box)), level_);
+    }
 
     void act()
     {
         const BoardControls& controls = board_.controls();
         const int action = pick(36);
         if (action < 6) { // Start: the button while enabled, or the menu item
-            if (action < 4 ? controls.command1Enabled : true) {
-                newGame();
+            if (action >= 4 || controls.command1Enabled) {
+                opened_.clear();
+                openings_ = 0;
+                timeUpShown_ = won_ = limitShown_ = false;
+                startedSinceLoad_ = true;
                 action < 4 ? board_.Command1_Click() : board_.startgame_Click();
             }
         } else if (action < 9) { // Stop: the button while enabled, or the menu item
-            if (action < 8 ? controls.command33Enabled : true) {
-                action < 8 ? board_.Command33_Click() : board_.stopgame_Click();
+            if (action == 8) {
+                board_.stopgame_Click();
+            } else if (controls.command33Enabled) {
+                board_.Command33_Click();
             }
         } else if (action < 23) {
             const int box = pick(kBoxCount);
@@ -106,10 +112,8 @@ private:
             const bool wonBefore = won_;
             board_.boxClick(box);
             // An opening wins exactly when the box holds the target.
-            const int hidden =
-                testing::numberOn(testing::kBoxFacts.at(static_cast<std::size_t>(box)), level_);
-            EXPECT_EQ(won_ && !wonBefore, opens && hidden == board_.fields().target)
-                << "box " << box << " holds " << hidden << ", the target is "
+            EXPECT_EQ(won_ && !wonBefore, opens && hidden(box) == board_.fields().target)
+                << "box " << box << " holds " << hidden(box) << ", the target is "
                 << board_.fields().target;
         } else if (action < 35) {
             if (controls.timer1Enabled) {
@@ -121,14 +125,6 @@ private:
             opened_.clear();
             startedSinceLoad_ = false;
         }
-    }
-
-    void newGame()
-    {
-        opened_.clear();
-        openings_ = 0;
-        timeUpShown_ = won_ = limitShown_ = false;
-        startedSinceLoad_ = true;
     }
 
     void check() const
@@ -161,39 +157,18 @@ private:
     Message outer_{"", "", MessageStyle::Information};
 };
 
-std::optional<Level> levelNamed(std::string_view name)
-{
-    for (const Level level : kLevels) {
-        if (levelData(level).windowName == name) {
-            return level;
-        }
-    }
-    return std::nullopt;
-}
-
 TEST(RandomPlay, EveryStepKeepsTheBoardInAStateTheRulesAllow)
 {
+    // NOLINTNEXTLINE(concurrency-mt-unsafe): read before anything else runs
+    const char* replay = std::getenv("NUMORRA_PLAY_SEED");
     std::random_device device;
-    // NOLINTBEGIN(concurrency-mt-unsafe): read before anything else runs
-    const char* replaySeed = std::getenv("NUMORRA_PLAY_SEED");
-    const char* replayLevel = std::getenv("NUMORRA_PLAY_LEVEL");
-    // NOLINTEND(concurrency-mt-unsafe)
-    std::optional<Level> level;
-    if (replaySeed != nullptr) {
-        level = levelNamed(replayLevel != nullptr ? replayLevel : "Form1");
-        ASSERT_TRUE(level) << "NUMORRA_PLAY_LEVEL names a board window: Form1, medium1 or hard1";
-    }
     long messages = 0;
-    for (int sequence = 0; sequence < (replaySeed != nullptr ? 1 : kSequences); ++sequence) {
-        const std::uint64_t seed = replaySeed != nullptr
-                                       ? std::stoull(replaySeed)
-                                       : (std::uint64_t{device()} << 32U) | device();
-        const Level played =
-            level.value_or(kLevels.at(static_cast<std::size_t>(sequence) % kLevels.size()));
-        SCOPED_TRACE("replay with NUMORRA_PLAY_SEED=" + std::to_string(seed) +
-                     " NUMORRA_PLAY_LEVEL=" + std::string(levelData(played).windowName));
-        Player player(seed, played);
-        player.play(kStepsPerSequence);
+    for (int sequence = 0; sequence < (replay != nullptr ? 1 : kSequences); ++sequence) {
+        const std::uint64_t seed =
+            replay != nullptr ? std::stoull(replay) : (std::uint64_t{device()} << 32U) | device();
+        SCOPED_TRACE("replay with NUMORRA_PLAY_SEED=" + std::to_string(seed));
+        Player player(seed);
+        player.play();
         messages += player.messages;
         if (HasFailure()) {
             return;

@@ -1,13 +1,13 @@
 // What a screen reader and a keyboard player get from a board window.
-#include "board/level_table.h"
 #include "tests/board/level_facts.h"
 #include "tests/ui/program.h"
-#include "ui/face_button.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
+
+#include <utility>
+#include <vector>
 
 using namespace numorra;
 using namespace numorra::ui;
@@ -24,14 +24,9 @@ QAccessibleInterface* accessible(QObject* object)
     return face;
 }
 
-QString nameOf(QObject* object)
+void press(Qt::Key key)
 {
-    return accessible(object)->text(QAccessible::Name);
-}
-
-QPushButton* box(const Program& program, int index)
-{
-    return program.control<QPushButton>(kBoxPlaces.at(static_cast<std::size_t>(index)).name.data());
+    QTest::keyClick(QApplication::focusWidget(), key);
 }
 
 } // namespace
@@ -40,38 +35,51 @@ class AccessTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void countersAreReadWithTheirHeadings();
-    void boxesAreNamedByPlaceAndNeverByNumber();
-    void boxesCarryTheirStates();
+    void countersAndBoxesAreReadForWhatTheyMean();
+    void noBoxGivesAwayItsNumber();
     void aWholeGameByKeyboardLeavesTheFocusWhereItCanAct();
     void arrowsMoveAcrossTheGridAndStopAtItsEdges();
 };
 
-void AccessTest::countersAreReadWithTheirHeadings()
+// Each counter is named by the heading that labels it, then read for its
+// value; a box by its place, with its state and the target to find.
+void AccessTest::countersAndBoxesAreReadForWhatTheyMean()
 {
     Program program;
+    Program::activate(program.board());
     auto* seconds = program.control<QLineEdit>("Text1");
     auto* chances = program.control<QLineEdit>("Text2");
     auto* target = program.control<QLabel>("Label1");
-    // A screen reader's review names each counter by the heading that
-    // labels it, then reads its value.
-    const auto heading = [](QWidget* counter) {
+    for (const auto& [counter, heading] :
+         {std::pair<QWidget*, const char*>{seconds, "Time Remaing"},
+          {chances, "This is your chance number:"},
+          {target, "Find out this number:"}}) {
         const auto labels = accessible(counter)->relations(QAccessible::Label);
-        return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
-    };
-    QCOMPARE(heading(seconds), QStringLiteral("Time Remaing"));
-    QCOMPARE(heading(chances), QStringLiteral("This is your chance number:"));
-    QCOMPARE(heading(target), QStringLiteral("Find out this number:"));
+        QVERIFY(!labels.isEmpty());
+        QCOMPARE(labels.first().first->text(QAccessible::Name), QLatin1String(heading));
+    }
+    auto* first = program.control<QPushButton>("Command2");
+    const auto description = [first] { return accessible(first)->text(QAccessible::Description); };
+    QCOMPARE(accessible(first)->text(QAccessible::Name), QStringLiteral("Box, row 2, column 4"));
+    QVERIFY(accessible(first)->state().disabled);
 
     program.startWithTarget(421);
-    QTest::mouseClick(box(program, 0), Qt::LeftButton);
+    QVERIFY(!accessible(first)->state().disabled);
+    QVERIFY(accessible(program.control<QPushButton>("Command1"))->state().disabled);
+    QCOMPARE(description(), QStringLiteral("Not opened. Find out this number: 421"));
+    QTest::mouseClick(first, Qt::LeftButton);
     program.board()->Timer1_Timer();
     QCOMPARE(accessible(seconds)->text(QAccessible::Value), QStringLiteral("29"));
     QCOMPARE(accessible(chances)->text(QAccessible::Value), QStringLiteral("1"));
-    QCOMPARE(nameOf(target), QStringLiteral("421"));
+    QCOMPARE(accessible(target)->text(QAccessible::Name), QStringLiteral("421"));
+    QCOMPARE(description(), QStringLiteral("Opened in this game. Find out this number: 421"));
+    QTest::keyClick(program.board(), Qt::Key_F4);
+    QCOMPARE(description(), QStringLiteral("Opened in this game"));
+    program.startWithTarget(56);
+    QCOMPARE(description(), QStringLiteral("Not opened. Find out this number: 56"));
 }
 
-void AccessTest::boxesAreNamedByPlaceAndNeverByNumber()
+void AccessTest::noBoxGivesAwayItsNumber()
 {
     Program program;
     program.startWithTarget(554); // held by no box
@@ -91,28 +99,6 @@ void AccessTest::boxesAreNamedByPlaceAndNeverByNumber()
     }
 }
 
-void AccessTest::boxesCarryTheirStates()
-{
-    Program program;
-    Program::activate(program.board());
-    QPushButton* first = box(program, 0);
-    QVERIFY(accessible(first)->state().disabled);
-    program.startWithTarget(55);
-    QVERIFY(!accessible(first)->state().disabled);
-    QVERIFY(accessible(program.control<QPushButton>("Command1"))->state().disabled);
-    QCOMPARE(accessible(first)->text(QAccessible::Description),
-             QStringLiteral("Not opened. Find out this number: 55"));
-    QTest::mouseClick(first, Qt::LeftButton);
-    QCOMPARE(accessible(first)->text(QAccessible::Description),
-             QStringLiteral("Opened in this game. Find out this number: 55"));
-    QTest::keyClick(program.board(), Qt::Key_F4);
-    QCOMPARE(accessible(first)->text(QAccessible::Description),
-             QStringLiteral("Opened in this game"));
-    program.startWithTarget(56);
-    QCOMPARE(accessible(first)->text(QAccessible::Description),
-             QStringLiteral("Not opened. Find out this number: 56"));
-}
-
 // A whole game by keyboard: each start puts the player on the first box,
 // and each end of a game (a win, Stop, time up, the chance limit) on Start,
 // never on a box that no longer opens. What a screen reader says on the way
@@ -121,26 +107,27 @@ void AccessTest::aWholeGameByKeyboardLeavesTheFocusWhereItCanAct()
 {
     Program program;
     Program::activate(program.board());
-    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    auto* start = program.control<QPushButton>("Command1");
+    auto* firstBox = program.control<QPushButton>("Command2"); // the first in tab order
     const auto startWith = [&](int target, Qt::Key key) {
         program.random.draws = {testing::drawFor(Level::Easy, target)};
         press(key);
-        // Command2, the first box in tab order.
-        QCOMPARE(QApplication::focusWidget(), box(program, 0));
+        QCOMPARE(QApplication::focusWidget(), firstBox);
     };
-    auto* start = program.control<QPushButton>("Command1");
+    const auto endsOnStart = [&](const char* message) {
+        QCOMPARE(program.shown.back().text, std::string(message));
+        QCOMPARE(QApplication::focusWidget(), start);
+    };
 
     // Target 176 hides in Command10, row 3, column 4, below Command2.
     startWith(176, Qt::Key_F2);
     press(Qt::Key_Space);
-    QCOMPARE(program.log.shown.size(), std::size_t{1});
     QCOMPARE(program.control<QLineEdit>("Text2")->text(), QStringLiteral("1"));
-    QCOMPARE(QApplication::focusWidget(), box(program, 0));
+    QCOMPARE(QApplication::focusWidget(), firstBox);
     press(Qt::Key_Down);
     press(Qt::Key_Return);
-    QCOMPARE(program.log.shown.back().title, std::string("Congratulations."));
-    QCOMPARE(QApplication::focusWidget(), start);
-    QCOMPARE(nameOf(start), QStringLiteral("Next Number"));
+    endsOnStart(testing::factsOf(Level::Easy).win);
+    QCOMPARE(accessible(start)->text(QAccessible::Name), QStringLiteral("Next Number"));
     QCOMPARE(accessible(start)->text(QAccessible::Description),
              QStringLiteral("Starts a game (F2)"));
 
@@ -151,47 +138,36 @@ void AccessTest::aWholeGameByKeyboardLeavesTheFocusWhereItCanAct()
     while (program.control<QTimer>("Timer1")->isActive()) {
         program.board()->Timer1_Timer();
     }
-    QCOMPARE(program.log.shown.back().text, std::string("Your Time is Up."));
-    QCOMPARE(QApplication::focusWidget(), start);
+    endsOnStart("Your Time is Up.");
     startWith(554, Qt::Key_F2);
     for (int opening = 0; opening < 8; ++opening) {
         press(Qt::Key_Space);
         press(Qt::Key_Right);
     }
-    QCOMPARE(program.log.shown.back().text, std::string("You Have No More Chance."));
-    QCOMPARE(QApplication::focusWidget(), start);
+    endsOnStart("You Have No More Chance.");
 }
 
+// Along the top row, down the last column and one step back: the arrows
+// stop at the grid's edges and open nothing.
 void AccessTest::arrowsMoveAcrossTheGridAndStopAtItsEdges()
 {
     Program program;
     Program::activate(program.board());
     program.startWithTarget(55);
-    const auto at = [](int row, int column) {
-        return kBoxPlaces.at(static_cast<std::size_t>(boxAt(row, column))).name;
+    program.control<QPushButton>("Command39")->setFocus();
+    const std::vector<std::pair<Qt::Key, const char*>> moves{
+        {Qt::Key_Up, "Command39"},    {Qt::Key_Left, "Command39"},  {Qt::Key_Right, "Command38"},
+        {Qt::Key_Right, "Command37"}, {Qt::Key_Right, "Command32"}, {Qt::Key_Right, "Command40"},
+        {Qt::Key_Right, "Command41"}, {Qt::Key_Right, "Command42"}, {Qt::Key_Right, "Command43"},
+        {Qt::Key_Right, "Command43"}, {Qt::Key_Down, "Command6"},   {Qt::Key_Down, "Command14"},
+        {Qt::Key_Down, "Command22"},  {Qt::Key_Down, "Command30"},  {Qt::Key_Down, "Command30"},
+        {Qt::Key_Left, "Command29"},
     };
-    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
-    const auto focused = [] { return QApplication::focusWidget()->objectName().toStdString(); };
-
-    box(program, boxAt(1, 1))->setFocus();
-    press(Qt::Key_Up);
-    press(Qt::Key_Left);
-    QCOMPARE(focused(), std::string(at(1, 1)));
-    for (int column = 2; column <= kGridColumns; ++column) {
-        press(Qt::Key_Right);
-        QCOMPARE(focused(), std::string(at(1, column)));
+    for (const auto& [key, reached] : moves) {
+        press(key);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(reached));
     }
-    press(Qt::Key_Right);
-    QCOMPARE(focused(), std::string(at(1, kGridColumns)));
-    for (int row = 2; row <= kGridRows; ++row) {
-        press(Qt::Key_Down);
-        QCOMPARE(focused(), std::string(at(row, kGridColumns)));
-    }
-    press(Qt::Key_Down);
-    press(Qt::Key_Left);
-    QCOMPARE(focused(), std::string(at(kGridRows, kGridColumns - 1)));
-    // Arrows only move the focus: nothing was opened.
-    QVERIFY(program.log.shown.empty());
+    QVERIFY(program.shown.empty());
     QCOMPARE(program.control<QLineEdit>("Text2")->text(), QStringLiteral("0"));
 }
 

@@ -116,18 +116,18 @@ void DesignTest::boardWindowsFollowTheDesign()
         QCOMPARE(board->windowTitle(), QStringLiteral("Numorra v 1.0"));
         QCOMPARE(board->centralWidget()->size(), inPixels(0, 0, 5835, 4800).size());
         const QString seconds = QString::number(level.seconds);
-        verifyControls(board, {
-                                  {"Label3", 120, 120, 1215, 195, 8.25, "Time Remaing"},
-                                  {"Text1", 480, 480, 495, 285, 8.25, seconds},
-                                  {"Command1", 2280, 120, 3495, 375, 0, "&Start Game."},
-                                  {"Command33", 2280, 480, 3495, 375, 0, "Stop &Game."},
-                                  {"Label2", 2520, 120, 45, 195, 0, ""},
-                                  {"Label4", 120, 960, 1800, 195, 8.25, "Find out this number:"},
-                                  {"Label1", 1920, 960, 135, 240, 9.75, "0"},
-                                  {"Label5", 2640, 960, 2415, 195, 8.25,
-                                   "This is your chance number:"},
-                                  {"Text2", 5040, 960, 495, 285, 8.25, "0"},
-                              });
+        verifyControls(board,
+                       {
+                           {"Label3", 120, 120, 1215, 195, 8.25, "Time Remaing"},
+                           {"Text1", 480, 480, 495, 285, 8.25, seconds},
+                           {"Command1", 2280, 120, 3495, 375, 0, "&Start Game."},
+                           {"Command33", 2280, 480, 3495, 375, 0, "Stop &Game."},
+                           {"Label2", 2520, 120, 45, 195, 0, ""},
+                           {"Label4", 120, 960, 1800, 195, 8.25, "Find out this number:"},
+                           {"Label1", 1920, 960, 135, 240, 9.75, "0"},
+                           {"Label5", 2640, 960, 2415, 195, 8.25, "This is your chance number:"},
+                           {"Text2", 5040, 960, 495, 285, 8.25, "0"},
+                       });
         QCOMPARE(board->findChild<QLabel*>(QStringLiteral("Label1"))
                      ->palette()
                      .color(QPalette::WindowText),
@@ -143,7 +143,7 @@ void DesignTest::boardWindowsFollowTheDesign()
 
         program.item("howtoplay", level.level)->trigger();
         QCOMPARE(
-            program.log.shown.back(),
+            program.shown.back(),
             (Message{"Click on the 'Start Game' button to start the game. A number will appear "
                      "on the top which you have to find out from the boxes below. You will "
                      "get 8 chances and " +

@@ -24,29 +24,15 @@
 namespace numorra::ui::fixture {
 
 // The program reports a fault of its own as a critical message: it fails
-// the test that set it off, there and then. A test that sets one off on
-// purpose counts it in `expected` first.
-struct CriticalWatch {
-    QtMessageHandler testlib = nullptr;
-    int expected = 0;
-};
-
-inline CriticalWatch& criticalWatch()
-{
-    static CriticalWatch watch;
-    return watch;
-}
+// the test that set it off, there and then, unless the test expects it.
+inline int expectedCriticals = 0;
+inline QtMessageHandler testlibHandler = nullptr;
 
 inline void failOnCritical(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
-    CriticalWatch& watch = criticalWatch();
-    watch.testlib(type, context, text);
-    if (type != QtCriticalMsg) {
-        return;
-    }
-    if (watch.expected > 0) {
-        --watch.expected;
-    } else {
+    testlibHandler(type, context, text);
+    if (type == QtCriticalMsg && expectedCriticals-- <= 0) {
+        expectedCriticals = 0;
         QTest::qFail(qPrintable(QStringLiteral("critical message: ") + text),
                      context.file != nullptr ? context.file : __FILE__, context.line);
     }
@@ -76,17 +62,13 @@ inline void answerNextModal(std::function<void(QWidget*)> answer)
 }
 
 // Every message the windows show, in order; tests never see a real box.
-struct MessageLog {
-    std::vector<Message> shown;
-};
-
 class LoggedMessageBox final : public MessageBox {
 public:
-    explicit LoggedMessageBox(MessageLog& log) : log_(log) {}
-    void show(const Message& message) override { log_.shown.push_back(message); }
+    explicit LoggedMessageBox(std::vector<Message>& log) : log_(log) {}
+    void show(const Message& message) override { log_.push_back(message); }
 
 private:
-    MessageLog& log_;
+    std::vector<Message>& log_;
 };
 
 // The player's answer to the colour dialog: a colour, or Cancel.
@@ -116,12 +98,14 @@ private:
 struct Program {
     explicit Program(const std::function<void(Services&)>& adjust = {})
     {
-        if (criticalWatch().testlib == nullptr) {
-            criticalWatch().testlib = qInstallMessageHandler(failOnCritical);
+        if (testlibHandler == nullptr) {
+            testlibHandler = qInstallMessageHandler(failOnCritical);
         }
         Services services;
         services.random = &random;
-        services.messageBox = [this](QWidget*) { return std::make_unique<LoggedMessageBox>(log); };
+        services.messageBox = [this](QWidget*) {
+            return std::make_unique<LoggedMessageBox>(shown);
+        };
         services.colourPicker = [this](QWidget*) { return std::make_unique<FakePicker>(picker); };
         services.endProgram = [this](int status) {
             ++ends;
@@ -171,7 +155,7 @@ struct Program {
     }
 
     testing::ScriptedRandom random;
-    MessageLog log;
+    std::vector<Message> shown;
     PickerScript picker;
     int ends = 0;
     int endStatus = -1;

@@ -124,11 +124,11 @@ void verifyReadable(QWidget* window, const QString& where)
         };
         const auto& [pixel, count] = *std::ranges::max_element(
             counts, [&ratio](const auto& a, const auto& b) { return ratio(a) < ratio(b); });
-        QVERIFY2(contrastRatio(QColor(pixel), behind) >= 4.5,
-                 qPrintable(QStringLiteral("%1 %2: %3 on %4 is %5:1")
-                                .arg(where, control->objectName(), QColor(pixel).name(),
-                                     behind.name())
-                                .arg(contrastRatio(QColor(pixel), behind), 0, 'f', 2)));
+        QVERIFY2(
+            contrastRatio(QColor(pixel), behind) >= 4.5,
+            qPrintable(QStringLiteral("%1 %2: %3 on %4 is %5:1")
+                           .arg(where, control->objectName(), QColor(pixel).name(), behind.name())
+                           .arg(contrastRatio(QColor(pixel), behind), 0, 'f', 2)));
     }
 }
 

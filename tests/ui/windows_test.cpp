@@ -1,28 +1,16 @@
 // The windows together: a game with the toolkit's own message boxes and
-// clock, level switches, the About window, Exit and the background colours.
-#include "board/level_table.h"
+// clock, level switches, the About window, Exit, an internal fault and the
+// background colours.
 #include "tests/ui/program.h"
 #include "ui/about_window.h"
-#include "ui/board_window.h"
 #include "ui/colours.h"
 #include "ui/face_button.h"
 #include "ui/message_box.h"
-#include "ui/windows.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QColorDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-
-#include <memory>
-#include <optional>
-#include <tuple>
-#include <utility>
 
 using namespace numorra;
 using namespace numorra::ui;
@@ -66,9 +54,7 @@ void WindowsTest::aGameWithRealMessagesAndARealClock()
             QCOMPARE(box->buttons().size(), 1);
             // The second click of a double-click on the box that opened
             // the message does not close it.
-            auto* ok = box->button(QMessageBox::Ok);
-            QTest::mousePress(ok, Qt::LeftButton);
-            QTest::mouseRelease(ok, Qt::LeftButton);
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
             QVERIFY(box->isVisible());
             const int before = seconds->text().toInt();
             QTest::qWait(200);
@@ -85,7 +71,6 @@ void WindowsTest::aGameWithRealMessagesAndARealClock()
     answer(QStringLiteral("Try Again."), QMessageBox::Information, true);
     QTest::mouseClick(miss, Qt::LeftButton);
     QCOMPARE(miss->faceColour(), QColor(255, 0, 0));
-    QCOMPARE(program.control<QLineEdit>("Text2")->text(), QStringLiteral("1"));
     QVERIFY(program.control<QTimer>("Timer1")->isActive());
 
     answer(QStringLiteral("Congratulations."), QMessageBox::Warning, false);
@@ -93,15 +78,13 @@ void WindowsTest::aGameWithRealMessagesAndARealClock()
     QCOMPARE(program.control<QLineEdit>("Text2")->text(), QStringLiteral("2"));
     QVERIFY(!program.control<QTimer>("Timer1")->isActive());
     QCOMPARE(program.control<QPushButton>("Command1")->text(), QStringLiteral("&Next Number"));
-    QVERIFY(!program.control<FaceButton>("Command10")->isEnabled());
 
     // Alt+N presses the Start button once it reads "&Next Number", the way
-    // a click would, animated.
+    // a click would, animated. (Not QTRY_VERIFY: under Qt 6.8 its expansion
+    // narrows a long to an int, which -Wconversion rejects.)
     Program::activate(program.board());
     program.random.draws = {0.5};
     QTest::keyClick(program.board(), Qt::Key_N, Qt::AltModifier);
-    // Not QTRY_VERIFY: under Qt 6.8 its expansion narrows a long to an int,
-    // which -Wconversion rejects in this file.
     QVERIFY(QTest::qWaitFor([&program] { return program.control<QTimer>("Timer1")->isActive(); }));
     QCOMPARE(miss->faceColour(), program.board()->palette().color(QPalette::Button));
 }
@@ -111,19 +94,17 @@ void WindowsTest::levelSwitchRebuildsTheWindowAndKeepsTheAboutWindow()
     Program program;
     program.startWithTarget(300);
     program.item("about")->trigger();
-    QPointer<BoardWindow> easy = program.board();
+    const QPointer<BoardWindow> easy = program.board();
     program.item("hard")->trigger();
     Program::settle();
     QVERIFY(easy.isNull());
     QVERIFY(program.windows->aboutWindow() != nullptr);
     QVERIFY(program.board(Level::Hard)->isVisible());
     QCOMPARE(program.control<QLineEdit>("Text1", Level::Hard)->text(), QStringLiteral("10"));
-    QCOMPARE(program.ends, 0);
 
     // Back on Easy: the design again, the board state kept in the instance.
     program.item("easy", Level::Hard)->trigger();
     Program::settle();
-    QCOMPARE(program.control<QPushButton>("Command1")->text(), QStringLiteral("&Start Game."));
     QCOMPARE(program.control<QLabel>("Label1")->text(), QStringLiteral("0"));
     QVERIFY(!program.control<QTimer>("Timer1")->isActive());
     QCOMPARE(program.windows->board(Level::Easy)->fields().target, 300);
@@ -133,7 +114,8 @@ void WindowsTest::levelSwitchRebuildsTheWindowAndKeepsTheAboutWindow()
     program.item("easy")->trigger();
     Program::settle();
     QCOMPARE(program.control<QLabel>("Label1")->text(), QStringLiteral("0"));
-    QVERIFY(program.log.shown.empty());
+    QVERIFY(program.shown.empty());
+    QCOMPARE(program.ends, 0);
 }
 
 void WindowsTest::aboutIsOneWindowAndItsOkUnloadsIt()
@@ -161,12 +143,11 @@ void WindowsTest::exitEndsAtOnce()
     program.startWithTarget(100);
     program.item("about")->trigger();
     program.item("exit")->trigger();
-    QCOMPARE(program.ends, 1);
-    QVERIFY(program.board() == nullptr);
-    QVERIFY(program.windows->aboutWindow() == nullptr);
+    QVERIFY(program.board() == nullptr && program.windows->aboutWindow() == nullptr);
     Program::settle();
     QCOMPARE(program.ends, 1);
-    QVERIFY(program.log.shown.empty());
+    QCOMPARE(program.endStatus, 0);
+    QVERIFY(program.shown.empty());
 }
 
 // The rules meet a fault (here a draw the test never scripted): the player
@@ -174,13 +155,13 @@ void WindowsTest::exitEndsAtOnce()
 void WindowsTest::anInternalFaultIsToldAndEndsTheProgram()
 {
     Program program;
-    criticalWatch().expected = 1;
+    expectedCriticals = 1;
     QTest::mouseClick(program.control<QPushButton>("Command1"), Qt::LeftButton);
-    QCOMPARE(criticalWatch().expected, 0);
-    QCOMPARE(program.log.shown,
-             (std::vector<Message>{{"Numorra met an internal fault and must close.\n\nIn "
-                                   "Command1_Click: the test scripted no further draw",
-                                   "Numorra", MessageStyle{16}}}));
+    QCOMPARE(expectedCriticals, 0);
+    QCOMPARE(program.shown, (std::vector<Message>{{"Numorra met an internal fault and must close."
+                                                   "\n\nIn Command1_Click: the test scripted no "
+                                                   "further draw",
+                                                   "Numorra", MessageStyle{16}}}));
     QCOMPARE(program.endStatus, 70);
     program.random.draws = {0.5};
     program.item("startgame")->trigger();
@@ -195,27 +176,22 @@ void WindowsTest::backgroundColours()
         program.picker.choose = answer;
         program.item("customcolors", level)->trigger();
     };
-    const auto shown = [&program](Level level) {
-        return program.board(level)->centralWidget()->palette().color(QPalette::Window);
+    // The colour the player sees, and the marks of Default and Custom Colors.
+    const auto look = [&program](Level level) {
+        return std::tuple{program.board(level)->centralWidget()->palette().color(QPalette::Window),
+                          program.item("default", level)->isChecked(),
+                          program.item("customcolors", level)->isChecked()};
     };
-    const auto marks = [&program](Level level) {
-        return std::make_pair(program.item("default", level)->isChecked(),
-                              program.item("customcolors", level)->isChecked());
-    };
-
+    const QColor face = program.board()->palette().color(QPalette::Button);
     customColours(blue, Level::Easy);
-    QCOMPARE(shown(Level::Easy), QColor(0, 128, 255));
-    QCOMPARE(marks(Level::Easy), std::make_pair(false, true));
-
+    QCOMPARE(look(Level::Easy), std::tuple(QColor(0, 128, 255), false, true));
     // Default restores the colour and leaves the marks where they are.
     program.item("default")->trigger();
-    QCOMPARE(shown(Level::Easy), program.board()->palette().color(QPalette::Button));
-    QCOMPARE(marks(Level::Easy), std::make_pair(false, true));
+    QCOMPARE(look(Level::Easy), std::tuple(face, false, true));
 
     // The dialog offers what the player sees, so Cancel never changes it.
     customColours(std::nullopt, Level::Easy);
     QCOMPARE(program.picker.offered.back(), kFreshColour);
-    QCOMPARE(program.board()->backgroundColour(), kFreshColour);
     customColours(blue, Level::Easy);
     customColours(std::nullopt, Level::Easy);
     QCOMPARE(program.picker.offered.back(), blue);
@@ -227,8 +203,7 @@ void WindowsTest::backgroundColours()
                                             std::tuple{"easy", Level::Medium, Level::Easy}}) {
         program.item(item, from)->trigger();
         Program::settle();
-        QCOMPARE(program.board(level)->backgroundColour(), kFreshColour);
-        QCOMPARE(marks(level), std::make_pair(true, false));
+        QCOMPARE(look(level), std::tuple(face, true, false));
         customColours(std::nullopt, level);
         QCOMPARE(program.picker.offered.back(), kFreshColour);
         QCOMPARE(program.board(level)->backgroundColour(), kFreshColour);
@@ -239,27 +214,21 @@ void WindowsTest::theRealColourDialogOffersTheCurrentColourAndCancelKeepsIt()
 {
     QWidget owner;
     DialogColourPicker picker(&owner);
-    for (const Colour current : {kFreshColour, rgbColour(10, 200, 30)}) {
+    for (const auto& [current, accept] :
+         {std::pair{kFreshColour, false}, std::pair{rgbColour(10, 200, 30), false},
+          std::pair{kFreshColour, true}}) {
         QColor offered;
-        answerNextModal([&offered](QWidget* modal) {
+        answerNextModal([&offered, accept = accept](QWidget* modal) {
             auto* dialog = qobject_cast<QColorDialog*>(modal);
             QVERIFY(dialog != nullptr);
             offered = dialog->currentColor();
-            dialog->setCurrentColor(Qt::magenta);
-            dialog->reject();
+            dialog->setCurrentColor(QColor(1, 2, 3));
+            accept ? dialog->accept() : dialog->reject();
         });
         picker.open(current);
         QCOMPARE(offered, toQColor(current, owner.palette()));
-        QCOMPARE(picker.colour(), current);
+        QCOMPARE(picker.colour(), accept ? rgbColour(1, 2, 3) : current);
     }
-    answerNextModal([](QWidget* modal) {
-        auto* dialog = qobject_cast<QColorDialog*>(modal);
-        QVERIFY(dialog != nullptr);
-        dialog->setCurrentColor(QColor(1, 2, 3));
-        dialog->accept();
-    });
-    picker.open(kFreshColour);
-    QCOMPARE(picker.colour(), rgbColour(1, 2, 3));
 }
 
 QTEST_MAIN(WindowsTest)
