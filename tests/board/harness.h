@@ -17,53 +17,6 @@
 
 namespace numorra::testing {
 
-// A message box that records what it showed and what the board looked like
-// at that moment, and can act (deliver ticks, say) while it is "open".
-class RecordingMessages final : public MessageBox {
-public:
-    struct Shown {
-        Message message;
-        BoardControls controls;
-    };
-
-    explicit RecordingMessages(const Board*& board) : board_(board) {}
-
-    void show(const Message& message) override
-    {
-        shown.push_back({message, board_->controls()});
-        ++open;
-        if (whileOpen) {
-            auto action = std::move(whileOpen);
-            whileOpen = nullptr;
-            action();
-        }
-        --open;
-    }
-
-    std::vector<std::string> texts() const
-    {
-        std::vector<std::string> result;
-        for (const Shown& entry : shown) {
-            result.push_back(entry.message.text);
-        }
-        return result;
-    }
-
-    std::vector<Shown> shown;
-    int open = 0; // messages open now, one inside another
-    // Runs once, inside the next message, as if the player waited.
-    std::function<void()> whileOpen;
-
-private:
-    const Board*& board_;
-};
-
-class RecordingObserver final : public BoardObserver {
-public:
-    void controlChanged(ControlChange change) override { changes.push_back(change); }
-    std::vector<ControlChange> changes;
-};
-
 inline bool allBoxes(const BoardControls& controls, bool enabled)
 {
     return std::ranges::all_of(controls.boxes,
@@ -97,29 +50,28 @@ inline void expectConsistent(const Board& board, bool startedSinceLoad)
     }
 }
 
-// One loaded board with scripted randomness and recorded messages; each
-// step it takes, but those taken while a message is open, is checked with
-// expectConsistent.
-class Harness {
+// One loaded board with scripted randomness (or a source of the test's
+// own), standing in for its window: it records each message with what the
+// board looked like at that moment, and can act (deliver ticks, say) while
+// a message is open. Each step it takes, but those taken while a message is
+// open, is checked with expectConsistent.
+class Harness final : public MessageBox, public BoardObserver {
 public:
-    explicit Harness(Level level) : board(level, random)
+    struct Shown {
+        Message message;
+        BoardControls controls;
+    };
+
+    explicit Harness(Level level, RandomSource* source = nullptr)
+        : board(level, source != nullptr ? *source : random)
     {
-        boardView = &board;
-        board.load(observer, messages);
+        board.load(*this, *this);
     }
 
-    void start(int target)
+    void start(int target, bool fromMenu = false)
     {
         random.draws.push_back(drawFor(board.level(), target));
-        board.Command1_Click();
-        started = true;
-        checkStep();
-    }
-
-    void startFromMenu(int target)
-    {
-        random.draws.push_back(drawFor(board.level(), target));
-        board.startgame_Click();
+        fromMenu ? board.startgame_Click() : board.Command1_Click();
         started = true;
         checkStep();
     }
@@ -140,19 +92,41 @@ public:
 
     const BoardControls& controls() const { return board.controls(); }
 
+    std::vector<std::string> texts() const
+    {
+        std::vector<std::string> result;
+        for (const Shown& entry : shown) {
+            result.push_back(entry.message.text);
+        }
+        return result;
+    }
+
+    void show(const Message& message) override
+    {
+        shown.push_back({message, board.controls()});
+        ++open_;
+        std::exchange(whileOpen, [] {})();
+        --open_;
+    }
+
+    void controlChanged(ControlChange /*change*/) override {}
+
+    ScriptedRandom random;
+    Board board;
+    bool started = false;
+    std::vector<Shown> shown;
+    // Runs once, inside the next message, as if the player waited.
+    std::function<void()> whileOpen = [] {};
+
+private:
     void checkStep() const
     {
-        if (messages.open == 0) {
+        if (open_ == 0) {
             expectConsistent(board, started);
         }
     }
 
-    ScriptedRandom random;
-    RecordingObserver observer;
-    const Board* boardView = nullptr;
-    RecordingMessages messages{boardView};
-    Board board;
-    bool started = false;
+    int open_ = 0; // messages open now, one inside another
 };
 
 } // namespace numorra::testing

@@ -29,12 +29,11 @@ TEST_P(EachLevel, EveryBoxStandsInItsPlaceAndTellsItsNumber)
         EXPECT_EQ(at, static_cast<int>(index));
         EXPECT_EQ(kBoxPlaces.at(static_cast<std::size_t>(at)).name, box.name);
         // The highest target: no box holds it, so every opening misses.
-        game.startFromMenu(level.highest);
+        game.start(level.highest, true);
         game.click(at);
-        EXPECT_EQ(game.messages.shown.back().message,
-                  missOn(level.level, numberOn(box, level.level)));
+        EXPECT_EQ(game.shown.back().message, missOn(level.level, numberOn(box, level.level)));
     }
-    EXPECT_EQ(game.messages.shown.size(), kBoxFacts.size());
+    EXPECT_EQ(game.shown.size(), kBoxFacts.size());
 }
 
 // The lowest and the highest draw give the ends of the level's range; a
@@ -57,11 +56,11 @@ TEST_P(EachLevel, DrawsSpanItsRangeAndTheClockRunsItsTime)
     EXPECT_EQ(game.controls().text1Text, "1");
     EXPECT_TRUE(game.board.gameInProgress());
     game.ticks(1);
-    ASSERT_EQ(game.messages.shown.size(), 2U);
+    ASSERT_EQ(game.shown.size(), 2U);
     // "0" is on screen before the message; the game ends after it.
-    EXPECT_EQ(game.messages.shown.back().message, kTimeUp);
-    EXPECT_EQ(game.messages.shown.back().controls.text1Text, "0");
-    EXPECT_TRUE(allBoxes(game.messages.shown.back().controls, true));
+    EXPECT_EQ(game.shown.back().message, kTimeUp);
+    EXPECT_EQ(game.shown.back().controls.text1Text, "0");
+    EXPECT_TRUE(allBoxes(game.shown.back().controls, true));
     EXPECT_FALSE(game.board.gameInProgress());
     EXPECT_EQ(game.controls().command1Caption, "&Next Number");
     EXPECT_EQ(game.controls().text1Text, "0");
@@ -92,11 +91,8 @@ TEST(ClockRandom, EveryStartReseedsFromTheClock)
         ++readings;
         return now;
     });
-    Board board(Level::Easy, random);
-    const Board* view = &board;
-    RecordingObserver observer;
-    RecordingMessages messages(view);
-    board.load(observer, messages);
+    Harness game(Level::Easy, &random);
+    Board& board = game.board;
 
     board.Command1_Click();
     const std::int16_t first = board.fields().target;

@@ -13,7 +13,7 @@ TEST(Start, FromTheMenuDuringAGameBeginsANewOne)
     game.click(0);
     game.click(1);
     game.ticks(4);
-    game.startFromMenu(301);
+    game.start(301, true);
     EXPECT_EQ(game.controls().label1Caption, "301");
     EXPECT_EQ(game.controls().text1Text, "30");
     EXPECT_EQ(game.controls().text2Text, "0");
@@ -37,7 +37,7 @@ TEST(Stop, EndsAGameSilentlyAndKeepsWhatIsShown)
     game.click(3);
     game.ticks(4);
     game.board.Command33_Click();
-    EXPECT_EQ(game.messages.shown.size(), 1U); // the miss only
+    EXPECT_EQ(game.shown.size(), 1U); // the miss only
     EXPECT_FALSE(game.board.gameInProgress());
     EXPECT_EQ(game.controls().command1Caption, "&Start Game.");
     EXPECT_EQ(game.controls().text1Text, "16");
@@ -63,8 +63,8 @@ TEST(LoadAndUnload, ControlsStartFromTheDesignWhileTheFieldsStay)
     EXPECT_THROW(game.board.Command1_Click(), std::logic_error);
     EXPECT_THROW(game.board.timerTick(), std::logic_error);
 
-    game.board.load(game.observer, game.messages);
-    EXPECT_THROW(game.board.load(game.observer, game.messages), std::logic_error);
+    game.board.load(game, game);
+    EXPECT_THROW(game.board.load(game, game), std::logic_error);
     EXPECT_EQ(game.controls().command1Caption, "&Start Game.");
     EXPECT_EQ(game.controls().label1Caption, "0");
     EXPECT_EQ(game.controls().label2Caption, "");
