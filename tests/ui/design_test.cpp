@@ -50,17 +50,6 @@ QRect inPixels(int left, int top, int width, int height)
     return {left / 15, top / 15, width / 15, height / 15};
 }
 
-QString textOf(QWidget* control)
-{
-    if (auto* label = qobject_cast<QLabel*>(control); label != nullptr) {
-        return label->text();
-    }
-    if (auto* edit = qobject_cast<QLineEdit*>(control); edit != nullptr) {
-        return edit->text();
-    }
-    return qobject_cast<QAbstractButton*>(control)->text();
-}
-
 void verifyControls(QWidget* window, const std::vector<Designed>& design)
 {
     for (const Designed& row : design) {
@@ -80,7 +69,7 @@ void verifyControls(QWidget* window, const std::vector<Designed>& design)
         } else {
             QCOMPARE(font, window->font());
         }
-        QCOMPARE(textOf(control), row.text);
+        QCOMPARE(control->property("text").toString(), row.text);
     }
 }
 

@@ -3,64 +3,13 @@
 // NUMORRA_PLAY_SEED=<seed> replays that sequence.
 #include "tests/ui/program.h"
 #include "ui/about_window.h"
-#include "ui/face_button.h"
 
-#include <QApplication>
-#include <QMenu>
-#include <QTimer>
-
-#include <algorithm>
 #include <malloc.h>
 #include <random>
 
 using namespace numorra;
 using namespace numorra::ui;
 using namespace numorra::ui::fixture;
-
-namespace {
-
-constexpr int kEvents = 4000;
-constexpr int kLoads = 1000;
-
-const std::array<const char*, 10> kMenuCommands{
-    "startgame", "stopgame", "easy",         "medium",    "hard",
-    "default",   "exit",     "customcolors", "howtoplay", "about",
-};
-
-const QStringList kKeys{
-    "F2",   "F4",    "Tab",    "Shift+Tab", "Left",  "Right", "Up",
-    "Down", "Space", "Return", "Alt+S",     "Alt+N", "Alt+O",
-};
-
-std::uint64_t playSeed()
-{
-    if (qEnvironmentVariableIsSet("NUMORRA_PLAY_SEED")) {
-        return qEnvironmentVariable("NUMORRA_PLAY_SEED").toULongLong();
-    }
-    return std::random_device{}();
-}
-
-// The board windows on screen.
-std::vector<BoardWindow*> shownBoards(const Program& program)
-{
-    std::vector<BoardWindow*> shown;
-    for (const Level level : kLevels) {
-        BoardWindow* window = program.windows->boardWindow(level);
-        if (window != nullptr && window->isVisible()) {
-            shown.push_back(window);
-        }
-    }
-    return shown;
-}
-
-// Bytes the heap has handed out and not had back: unlike the resident
-// size, it falls again when memory is freed.
-long heapInUseKiB()
-{
-    return static_cast<long>(mallinfo2().uordblks / 1024);
-}
-
-} // namespace
 
 class RandomWindowsTest : public QObject {
     Q_OBJECT
@@ -72,18 +21,36 @@ private slots:
 
 void RandomWindowsTest::randomEventsNeverBreakTheProgram()
 {
-    const std::uint64_t seed = playSeed();
+    // Exit, the last, ends the sequence, so it comes up rarely.
+    const QStringList menuCommands{"startgame", "stopgame",     "easy",      "medium", "hard",
+                                   "default",   "customcolors", "howtoplay", "about",  "exit"};
+    const QStringList keys{"F2",   "F4",    "Tab",    "Shift+Tab", "Left",  "Right", "Up",
+                           "Down", "Space", "Return", "Alt+S",     "Alt+N", "Alt+O"};
+    const std::uint64_t seed = qEnvironmentVariableIsSet("NUMORRA_PLAY_SEED")
+                                   ? qEnvironmentVariable("NUMORRA_PLAY_SEED").toULongLong()
+                                   : std::random_device{}();
     // Printed first, so that a failure of any kind can be replayed.
     qInfo("random windows: NUMORRA_PLAY_SEED=%llu", static_cast<unsigned long long>(seed));
     std::mt19937_64 engine(seed);
-    const auto pick = [&engine](int count) {
-        return std::uniform_int_distribution(0, count - 1)(engine);
+    const auto pick = [&engine](qsizetype count) {
+        return std::uniform_int_distribution<qsizetype>(0, count - 1)(engine);
+    };
+    // The board windows on screen.
+    const auto shownBoards = [](const Program& program) {
+        QList<BoardWindow*> shown;
+        for (const Level level : kLevels) {
+            BoardWindow* window = program.windows->boardWindow(level);
+            if (window != nullptr && window->isVisible()) {
+                shown.append(window);
+            }
+        }
+        return shown;
     };
     auto program = std::make_unique<Program>();
     int programs = 1;
-    for (int event = 0; event < kEvents; ++event) {
-        const auto boards = shownBoards(*program);
-        BoardWindow* board = boards.empty() ? nullptr : boards.front();
+    for (int event = 0; event < 4000; ++event) {
+        const QList<BoardWindow*> boards = shownBoards(*program);
+        BoardWindow* board = boards.value(0);
         AboutWindow* about = program->windows->aboutWindow();
         const QString where = QStringLiteral("seed %1, event %2").arg(seed).arg(event);
         QVERIFY2(board != nullptr || about != nullptr, qPrintable(where));
@@ -103,20 +70,19 @@ void RandomWindowsTest::randomEventsNeverBreakTheProgram()
             break;
         case 1: {
             const auto buttons = board->findChildren<QPushButton*>();
-            QTest::mouseClick(buttons.at(pick(static_cast<int>(buttons.size()))), Qt::LeftButton);
+            QTest::mouseClick(buttons.at(pick(buttons.size())), Qt::LeftButton);
             break;
         }
         case 2:
             QTest::keySequence(QApplication::focusWidget() != nullptr ? QApplication::focusWidget()
                                                                       : board,
-                               QKeySequence(kKeys.at(pick(static_cast<int>(kKeys.size())))));
+                               QKeySequence(keys.at(pick(keys.size()))));
             break;
         case 3: {
-            const char* name = kMenuCommands.at(static_cast<std::size_t>(pick(
-                // Exit ends the sequence, so it comes up rarely.
-                pick(50) == 0 ? kMenuCommands.size() : kMenuCommands.size() - 1)));
-            exited = std::string_view(name) == "exit";
-            board->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+            const QString name =
+                menuCommands.at(pick(menuCommands.size() - (pick(50) == 0 ? 0 : 1)));
+            exited = name == QLatin1String("exit");
+            board->findChild<QAction*>(name)->trigger();
             break;
         }
         case 4:
@@ -132,11 +98,10 @@ void RandomWindowsTest::randomEventsNeverBreakTheProgram()
         }
         Program::settle();
 
-        const std::size_t boardsLeft = shownBoards(*program).size();
+        const qsizetype boardsLeft = shownBoards(*program).size();
         const bool aboutLeft = program->windows->aboutWindow() != nullptr;
         QVERIFY2(boardsLeft <= 1, qPrintable(where));
-        const auto topLevels = QApplication::topLevelWidgets();
-        QCOMPARE(std::ranges::count_if(topLevels,
+        QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(),
                                        [](QWidget* widget) {
                                            return qobject_cast<AboutWindow*>(widget) != nullptr &&
                                                   widget->isVisible();
@@ -150,7 +115,7 @@ void RandomWindowsTest::randomEventsNeverBreakTheProgram()
             ++programs;
         }
     }
-    qInfo("random windows: %d events over %d program runs", kEvents, programs);
+    qInfo("random windows: 4000 events over %d program runs", programs);
 }
 
 void RandomWindowsTest::aThousandLoadsAndUnloadsLeaveNothingBehind()
@@ -165,14 +130,17 @@ void RandomWindowsTest::aThousandLoadsAndUnloadsLeaveNothingBehind()
             Program::settle();
         }
     };
+    // Bytes the heap has handed out and not had back: unlike the resident
+    // size, it falls again when memory is freed.
+    const auto heapInUseKiB = [] { return static_cast<long>(mallinfo2().uordblks / 1024); };
     // The first rounds fill the toolkit's caches (fonts, styles, pixmaps).
     cycle(50);
     const qsizetype widgets = QApplication::allWidgets().size();
     const long before = heapInUseKiB();
-    cycle(kLoads);
+    cycle(1000);
     QCOMPARE(QApplication::allWidgets().size(), widgets);
     const long growth = heapInUseKiB() - before;
-    qInfo("%d loads and unloads: the heap grew by %ld KiB", kLoads, growth);
+    qInfo("1000 loads and unloads: the heap grew by %ld KiB", growth);
 #if !defined(__SANITIZE_ADDRESS__)
     // Under AddressSanitizer freed memory is held back on purpose; there the
     // leak checker at exit does this job.
