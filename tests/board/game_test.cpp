@@ -62,6 +62,8 @@ struct EighthOpening {
     int target;
     const char* eighthBox;
     bool wins;
+
+    friend void PrintTo(const EighthOpening& row, std::ostream* out) { *out << row.name; }
 };
 
 class ChanceLimit : public ::testing::TestWithParam<EighthOpening> {};

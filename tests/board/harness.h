@@ -60,6 +60,7 @@ public:
     struct Shown {
         Message message;
         BoardControls controls;
+        int depth; // 1, or 2 for a message that came up inside another
     };
 
     explicit Harness(Level level, RandomSource* source = nullptr)
@@ -103,8 +104,7 @@ public:
 
     void show(const Message& message) override
     {
-        shown.push_back({message, board.controls()});
-        ++open_;
+        shown.push_back({message, board.controls(), ++open_});
         std::exchange(whileOpen, [] {})();
         --open_;
     }

@@ -12,95 +12,66 @@
 #include <random>
 #include <set>
 
-namespace numorra {
+namespace numorra::testing {
 namespace {
 
 constexpr int kSequences = 20;
 constexpr int kStepsPerSequence = 6000;
 
-// Plays one board at random, standing in for the clock, the message boxes
-// (the timer may tick while one is open) and the window.
-class Player final : RandomSource, MessageBox, BoardObserver {
+// Plays one board at random through the harness. The clock may tick while
+// any message is open, as it does under a real one.
+class Player {
 public:
     explicit Player(std::uint64_t seed)
-        : level_(kLevels.at(seed % kLevels.size())), engine_(seed), board_(level_, *this)
+        : level_(kLevels.at(seed % kLevels.size())), engine_(seed), game_(level_)
     {
-        board_.load(*this, *this);
     }
 
-    void play()
+    std::size_t play()
     {
         for (int step = 0; step < kStepsPerSequence && !::testing::Test::HasFailure(); ++step) {
+            game_.whileOpen = [this] { tickWhileOpen(); };
             act();
             SCOPED_TRACE("after step " + std::to_string(step));
             check();
         }
+        return game_.shown.size();
     }
-
-    long messages = 0;
 
 private:
-    void reseed() override {}
-
-    // Half the games get a target that some box holds, so that wins happen.
-    double draw() override
-    {
-        if (pick(2) == 0) {
-            return testing::drawFor(level_, hidden(pick(kBoxCount)));
-        }
-        return std::uniform_real_distribution(0.0, 1.0)(engine_);
-    }
-
-    void controlChanged(ControlChange /*change*/) override {}
-
-    void show(const Message& message) override
-    {
-        ++messages;
-        ASSERT_LE(++depth_, 2) << "a message inside a message inside a message";
-        if (depth_ == 2) {
-            EXPECT_EQ(message.text, "Your Time is Up.") << "only time up may interrupt a message";
-            EXPECT_EQ(outer_.title, "Try Again.") << "time up interrupted " << outer_.text;
-        }
-        EXPECT_FALSE(limitShown_) << message.text << " after the chance limit";
-        if (message.text == "Your Time is Up.") {
-            EXPECT_FALSE(timeUpShown_ || won_) << "time up after a time up or a win";
-            timeUpShown_ = true;
-        } else if (message.title == "Congratulations.") {
-            EXPECT_FALSE(won_) << "a second win in one game";
-            won_ = true;
-        }
-        limitShown_ = message.text == "You Have No More Chance.";
-        const Message outer = std::exchange(outer_, message);
-        for (int tick = pick(4); tick > 0 && board_.gameInProgress(); --tick) {
-            board_.timerTick();
-        }
-        outer_ = outer;
-        --depth_;
-    }
-
     int pick(int count) { return std::uniform_int_distribution(0, count - 1)(engine_); }
     int hidden(int box) const
     {
-        return testing::numberOn(testing::kBoxFacts.at(static_cast<std::size_t>(box)), level_);
+        return numberOn(kBoxFacts.at(static_cast<std::size_t>(box)), level_);
+    }
+
+    void tickWhileOpen()
+    {
+        game_.whileOpen = [this] { tickWhileOpen(); };
+        for (int tick = pick(4); tick > 0 && game_.board.gameInProgress(); --tick) {
+            game_.ticks(1);
+        }
     }
 
     void act()
     {
-        const BoardControls& controls = board_.controls();
+        const BoardControls& controls = game_.controls();
         const int action = pick(36);
         if (action < 6) { // Start: the button while enabled, or the menu item
             if (action >= 4 || controls.command1Enabled) {
+                // Half the games get a target that some box holds, so that wins happen.
+                const int target =
+                    pick(2) == 0 ? hidden(pick(kBoxCount)) : factsOf(level_).lowest + pick(500);
+                game_.start(target, action >= 4);
                 opened_.clear();
                 openings_ = 0;
-                timeUpShown_ = won_ = limitShown_ = false;
-                startedSinceLoad_ = true;
-                action < 4 ? board_.Command1_Click() : board_.startgame_Click();
+                gameStart_ = game_.shown.size();
             }
         } else if (action < 9) { // Stop: the button while enabled, or the menu item
             if (action == 8) {
-                board_.stopgame_Click();
+                game_.board.stopgame_Click();
             } else if (controls.command33Enabled) {
-                board_.Command33_Click();
+                game_.board.Command33_Click();
             }
         } else if (action < 23) {
             const int box = pick(kBoxCount);
@@ -109,36 +80,58 @@ private:
                 opened_.insert(box);
                 ++openings_;
             }
-            const bool wonBefore = won_;
-            board_.boxClick(box);
+            const bool wonBefore = count("Congratulations.") > 0;
+            game_.click(box);
             // An opening wins exactly when the box holds the target.
-            EXPECT_EQ(won_ && !wonBefore, opens && hidden(box) == board_.fields().target)
+            EXPECT_EQ(count("Congratulations.") > 0 && !wonBefore,
+                      opens && hidden(box) == game_.board.fields().target)
                 << "box " << box << " holds " << hidden(box) << ", the target is "
-                << board_.fields().target;
+                << game_.board.fields().target;
         } else if (action < 35) {
             if (controls.timer1Enabled) {
-                board_.timerTick();
+                game_.ticks(1);
             }
         } else {
-            board_.unload();
-            board_.load(*this, *this);
+            game_.board.unload();
+            game_.board.load(game_, game_);
+            game_.started = false;
             opened_.clear();
-            startedSinceLoad_ = false;
         }
     }
 
+    // How many of this game's messages have `title`.
+    std::ptrdiff_t count(const std::string& title) const
+    {
+        return std::count_if(
+            game_.shown.begin() + static_cast<std::ptrdiff_t>(gameStart_), game_.shown.end(),
+            [&title](const Harness::Shown& shown) { return shown.message.title == title; });
+    }
+
+    // The messages of this game: only time up interrupts a message, and
+    // only a miss; nothing follows the chance limit; the game is decided
+    // once at most, and runs on only while it is not.
     void check() const
     {
-        ASSERT_EQ(depth_, 0);
-        testing::expectConsistent(board_, startedSinceLoad_);
-        if (board_.gameInProgress()) {
-            EXPECT_FALSE(won_ || timeUpShown_ || limitShown_) << "the game ended, yet it runs";
+        for (std::size_t at = gameStart_; at < game_.shown.size(); ++at) {
+            const Harness::Shown& shown = game_.shown.at(at);
+            ASSERT_LE(shown.depth, 2) << "a message inside a message inside a message";
+            if (shown.depth == 2) {
+                EXPECT_EQ(shown.message.title, "Time Up") << "only time up may interrupt";
+                EXPECT_EQ(game_.shown.at(at - 1).message.title, "Try Again.");
+            }
+            EXPECT_TRUE(shown.message.title != "Chance Finished." || at + 1 == game_.shown.size())
+                << "a message after the chance limit";
         }
-        if (startedSinceLoad_) {
-            EXPECT_EQ(board_.fields().chance, openings_);
+        const auto decided = count("Congratulations.") + count("Time Up");
+        EXPECT_LE(decided, 1) << "a game decided twice";
+        if (game_.board.gameInProgress()) {
+            EXPECT_EQ(decided + count("Chance Finished."), 0) << "the game ended, yet it runs";
+        }
+        if (game_.started) {
+            EXPECT_EQ(game_.board.fields().chance, openings_);
         }
         for (int box = 0; box < kBoxCount; ++box) {
-            EXPECT_EQ(board_.controls().box(box).colour,
+            EXPECT_EQ(game_.controls().box(box).colour,
                       opened_.contains(box) ? kOpenedColour : kFreshColour)
                 << "box " << box;
         }
@@ -146,15 +139,10 @@ private:
 
     Level level_;
     std::mt19937_64 engine_;
-    Board board_;
+    Harness game_;
     std::set<int> opened_;
     int openings_ = 0;
-    bool startedSinceLoad_ = false;
-    bool timeUpShown_ = false;
-    bool won_ = false;
-    bool limitShown_ = false;
-    int depth_ = 0;
-    Message outer_{"", "", MessageStyle::Information};
+    std::size_t gameStart_ = 0; // the first message of this game
 };
 
 TEST(RandomPlay, EveryStepKeepsTheBoardInAStateTheRulesAllow)
@@ -162,14 +150,12 @@ TEST(RandomPlay, EveryStepKeepsTheBoardInAStateTheRulesAllow)
     // NOLINTNEXTLINE(concurrency-mt-unsafe): read before anything else runs
     const char* replay = std::getenv("NUMORRA_PLAY_SEED");
     std::random_device device;
-    long messages = 0;
+    std::size_t messages = 0;
     for (int sequence = 0; sequence < (replay != nullptr ? 1 : kSequences); ++sequence) {
         const std::uint64_t seed =
             replay != nullptr ? std::stoull(replay) : (std::uint64_t{device()} << 32U) | device();
         SCOPED_TRACE("replay with NUMORRA_PLAY_SEED=" + std::to_string(seed));
-        Player player(seed);
-        player.play();
-        messages += player.messages;
+        messages += Player(seed).play();
         if (HasFailure()) {
             return;
         }
@@ -179,4 +165,4 @@ TEST(RandomPlay, EveryStepKeepsTheBoardInAStateTheRulesAllow)
 }
 
 } // namespace
-} // namespace numorra
+} // namespace numorra::testing
