@@ -5,7 +5,6 @@
 #include "board/number_text.h"
 #include "board/ports.h"
 #include "tests/board/level_facts.h"
-#include "tests/board/scripted_random.h"
 
 #include <gtest/gtest.h>
 

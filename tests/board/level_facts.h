@@ -2,13 +2,16 @@
 
 // The levels as players know them, written out as the game gives them: a
 // mistyped value in the game's own tables fails the tests that use these.
+// With them, the random source that draws the target a test chooses.
 
 #include "board/level_table.h"
 #include "board/ports.h"
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -106,5 +109,32 @@ inline Message missOn(Level level, int number)
 inline const Message kTimeUp{"Your Time is Up.", "Time Up", MessageStyle{16}};
 inline const Message kNoMoreChance{"You Have No More Chance.", "Chance Finished.",
                                    MessageStyle{16}};
+
+// Draws the values a test scripts, first to last, so the target number is
+// known. The one random source of the tests, the window tests' too.
+class ScriptedRandom final : public RandomSource {
+public:
+    void reseed() override { ++reseeds; }
+    double draw() override
+    {
+        if (draws.empty()) {
+            throw std::logic_error("the test scripted no further draw");
+        }
+        const double r = draws.front();
+        draws.pop_front();
+        return r;
+    }
+
+    std::deque<double> draws;
+    int reseeds = 0;
+};
+
+// The r that makes `target` the target number on `level`: the draws from 0
+// up to 1 fall evenly on the level's range, lowest to highest.
+inline double drawFor(Level level, int target)
+{
+    const LevelFacts& facts = factsOf(level);
+    return (target - facts.lowest + 0.5) / (facts.highest - facts.lowest + 1);
+}
 
 } // namespace numorra::testing

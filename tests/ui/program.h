@@ -3,7 +3,7 @@
 // The windows with their outside replaced, shared by the window tests.
 
 #include "board/level_table.h"
-#include "tests/board/scripted_random.h"
+#include "tests/board/level_facts.h"
 #include "ui/board_window.h"
 #include "ui/colour_picker.h"
 #include "ui/windows.h"
@@ -107,10 +107,7 @@ struct Program {
             return std::make_unique<LoggedMessageBox>(shown);
         };
         services.colourPicker = [this](QWidget*) { return std::make_unique<FakePicker>(picker); };
-        services.endProgram = [this](int status) {
-            ++ends;
-            endStatus = status;
-        };
+        services.endProgram = [this](int status) { endings.push_back(status); };
         // The wall clock never ticks a test's countdown: tests tick it.
         services.tickInterval = std::chrono::hours(24);
         services.unloadGrace = std::chrono::milliseconds(0);
@@ -157,8 +154,7 @@ struct Program {
     testing::ScriptedRandom random;
     std::vector<Message> shown;
     PickerScript picker;
-    int ends = 0;
-    int endStatus = -1;
+    std::vector<int> endings; // the status of each end of the program
     std::unique_ptr<Windows> windows;
 };
 

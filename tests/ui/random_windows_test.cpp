@@ -58,7 +58,7 @@ void RandomWindowsTest::randomEventsNeverBreakTheProgram()
             Program::activate(board);
         }
         program->random.draws = {std::uniform_real_distribution(0.0, 1.0)(engine)};
-        const int ends = program->ends;
+        const std::size_t ends = program->endings.size();
         bool exited = false;
         switch (board == nullptr ? 0 : pick(6)) {
         case 0:
@@ -109,7 +109,7 @@ void RandomWindowsTest::randomEventsNeverBreakTheProgram()
                  aboutLeft ? 1 : 0);
         // The program ends by Exit, or when nothing is left on screen.
         const bool shouldEnd = exited || (boardsLeft == 0 && !aboutLeft);
-        QCOMPARE(program->ends - ends, shouldEnd ? 1 : 0);
+        QCOMPARE(program->endings.size() - ends, shouldEnd ? 1U : 0U);
         if (shouldEnd) {
             program = std::make_unique<Program>();
             ++programs;
