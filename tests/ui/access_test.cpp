@@ -1,10 +1,7 @@
 // What a screen reader and a keyboard player get from a board window.
-#include "tests/board/level_facts.h"
 #include "tests/ui/program.h"
 
 #include <QAccessible>
-#include <QLabel>
-#include <QLineEdit>
 
 #include <utility>
 #include <vector>

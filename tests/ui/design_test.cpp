@@ -3,20 +3,10 @@
 // font and its text; the box grid; the menu tree with its access keys,
 // shortcuts and marks; the How To Play text; and the order the Tab key
 // follows.
-#include "board/level_table.h"
-#include "tests/board/level_facts.h"
 #include "tests/ui/program.h"
-#include "ui/about_window.h"
-#include "ui/board_window.h"
-#include "ui/windows.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QTest>
 
 #include <vector>
 

@@ -1,9 +1,11 @@
 #pragma once
 
-// The windows with their outside replaced, shared by the window tests.
+// The windows with their outside replaced, shared by the window tests with
+// the headers they all use.
 
 #include "board/level_table.h"
 #include "tests/board/level_facts.h"
+#include "ui/about_window.h"
 #include "ui/board_window.h"
 #include "ui/colour_picker.h"
 #include "ui/windows.h"
@@ -11,6 +13,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>

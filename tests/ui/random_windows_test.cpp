@@ -2,7 +2,6 @@
 // and unloads of a board window. A failure names its seed;
 // NUMORRA_PLAY_SEED=<seed> replays that sequence.
 #include "tests/ui/program.h"
-#include "ui/about_window.h"
 
 #include <malloc.h>
 #include <random>

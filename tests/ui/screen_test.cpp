@@ -4,14 +4,10 @@
 // enabled text readable at 4.5:1 under a light and a dark theme and on a
 // player's own colour, and a focus mark that stands out on every box.
 #include "tests/ui/program.h"
-#include "ui/about_window.h"
 #include "ui/colours.h"
 #include "ui/contrast.h"
 #include "ui/face_button.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QStyle>
 
 #include <map>
@@ -133,18 +129,17 @@ class ScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theBoardWindowIsLaidOut();
-    void theAboutWindowIsLaidOut();
+    void theWindowsAreLaidOut();
     void everyTextIsReadable_data();
     void everyTextIsReadable();
     void theFocusedBoxStandsOut_data();
     void theFocusedBoxStandsOut();
 };
 
-void ScreenTest::theBoardWindowIsLaidOut()
+// The windows of the three levels differ only in their texts, which the
+// design test holds: the Easy one stands for them.
+void ScreenTest::theWindowsAreLaidOut()
 {
-    // The windows of the three levels differ only in their texts, which
-    // the design test holds.
     Program program;
     auto* client = program.control<QWidget>("client");
     verifyLaidOut(program.board(), client);
@@ -155,11 +150,7 @@ void ScreenTest::theBoardWindowIsLaidOut()
     }
     QCOMPARE(program.control<QPushButton>("Command1")->text(), QStringLiteral("&Next Number"));
     verifyLaidOut(program.board(), client);
-}
 
-void ScreenTest::theAboutWindowIsLaidOut()
-{
-    Program program;
     program.item("about")->trigger();
     AboutWindow* about = program.windows->aboutWindow();
     verifyLaidOut(about, about);

@@ -2,14 +2,11 @@
 // clock, level switches, the About window, Exit, an internal fault and the
 // background colours.
 #include "tests/ui/program.h"
-#include "ui/about_window.h"
 #include "ui/colours.h"
 #include "ui/face_button.h"
 #include "ui/message_box.h"
 
 #include <QColorDialog>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 
 using namespace numorra;
