@@ -7,11 +7,11 @@
 #include "tests/board/level_facts.h"
 #include "ui/about_window.h"
 #include "ui/board_window.h"
-#include "ui/colour_picker.h"
 #include "ui/windows.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QColorDialog>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,42 +75,19 @@ private:
     std::vector<Message>& log_;
 };
 
-// The player's answer to the colour dialog: a colour, or Cancel.
-struct PickerScript {
-    std::optional<Colour> choose; // none: the player cancels
-    std::vector<Colour> offered;  // what each opening offered
-};
-
-class FakePicker final : public ColourPicker {
-public:
-    explicit FakePicker(PickerScript& script) : script_(script) {}
-    void open(Colour current) override
-    {
-        script_.offered.push_back(current);
-        colour_ = script_.choose.value_or(current);
-    }
-    Colour colour() const override { return colour_; }
-
-private:
-    PickerScript& script_;
-    Colour colour_ = kFreshColour;
-};
-
-// The windows with their outside replaced: scripted draws, logged
-// messages, a scripted colour picker and a recorded end of the program.
-// `adjust` puts back what a test wants real.
+// The windows with their outside replaced: scripted draws, logged messages,
+// a countdown the test ticks and a recorded end of the program. `adjust`
+// puts back what a test wants real.
 struct Program {
     explicit Program(const std::function<void(Services&)>& adjust = {})
     {
         if (testlibHandler == nullptr) {
             testlibHandler = qInstallMessageHandler(failOnCritical);
         }
-        Services services;
-        services.random = &random;
+        Services services = toolkitServices(random);
         services.messageBox = [this](QWidget*) {
             return std::make_unique<LoggedMessageBox>(shown);
         };
-        services.colourPicker = [this](QWidget*) { return std::make_unique<FakePicker>(picker); };
         services.endProgram = [this](int status) { endings.push_back(status); };
         // The wall clock never ticks a test's countdown: tests tick it.
         services.tickInterval = std::chrono::hours(24);
@@ -141,6 +118,24 @@ struct Program {
         QTest::mouseClick(control<QPushButton>("Command1", level), Qt::LeftButton);
     }
 
+    // Custom Colors, answered in the colour dialog: `choose` a colour, or
+    // Cancel (none). Returns the colour the dialog offered.
+    QColor customColours(std::optional<QColor> choose, Level level = Level::Easy)
+    {
+        QColor offered;
+        answerNextModal([&offered, choose](QWidget* modal) {
+            auto* dialog = qobject_cast<QColorDialog*>(modal);
+            QVERIFY(dialog != nullptr);
+            offered = dialog->currentColor();
+            if (choose) {
+                dialog->setCurrentColor(*choose);
+                dialog->accept();
+            }
+        });
+        item("customcolors", level)->trigger();
+        return offered;
+    }
+
     // Shortcuts reach only the active window.
     static void activate(QWidget* window)
     {
@@ -157,7 +152,6 @@ struct Program {
 
     testing::ScriptedRandom random;
     std::vector<Message> shown;
-    PickerScript picker;
     std::vector<int> endings; // the status of each end of the program
     std::unique_ptr<Windows> windows;
 };

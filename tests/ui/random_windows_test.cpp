@@ -45,6 +45,14 @@ void RandomWindowsTest::randomEventsNeverBreakTheProgram()
         }
         return shown;
     };
+    // Custom Colors opens the real colour dialog: the player cancels it.
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [] {
+        if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
+            dialog->reject();
+        }
+    });
+    cancel.start(10);
     auto program = std::make_unique<Program>();
     int programs = 1;
     for (int event = 0; event < 4000; ++event) {

@@ -192,8 +192,7 @@ void ScreenTest::everyTextIsReadable()
 
     // A face of the player's own choosing, light and dark.
     for (const Colour own : {rgbColour(255, 255, 160), rgbColour(0, 0, 96), rgbColour(128, 0, 0)}) {
-        program.picker.choose = own;
-        program.item("customcolors")->trigger();
+        program.customColours(toQColor(own, {}));
         verifyReadable(program.board(),
                        QStringLiteral("board on %1").arg(toQColor(own, {}).name()));
     }
@@ -224,8 +223,7 @@ void ScreenTest::theFocusedBoxStandsOut()
     usePalette(dark);
     Program program;
     if (background) {
-        program.picker.choose = *background;
-        program.item("customcolors")->trigger();
+        program.customColours(toQColor(*background, {}));
     }
     Program::activate(program.board());
     program.startWithTarget(554); // held by no box

@@ -6,7 +6,6 @@
 #include "ui/face_button.h"
 #include "ui/message_box.h"
 
-#include <QColorDialog>
 #include <QMessageBox>
 
 using namespace numorra;
@@ -23,7 +22,6 @@ private slots:
     void exitEndsAtOnce();
     void anInternalFaultIsToldAndEndsTheProgram();
     void backgroundColours();
-    void theRealColourDialogOffersTheCurrentColourAndCancelKeepsIt();
 };
 
 // The toolkit's modal message boxes and a running timer (at a quicker pace):
@@ -164,66 +162,38 @@ void WindowsTest::anInternalFaultIsToldAndEndsTheProgram()
     QCOMPARE(program.control<QLabel>("Label1")->text(), QStringLiteral("0"));
 }
 
+// Custom Colors in the real colour dialog: it offers the colour the player
+// sees, so Cancel never changes it, and OK applies the one chosen.
 void WindowsTest::backgroundColours()
 {
     Program program;
-    const Colour blue = rgbColour(0, 128, 255);
-    const auto customColours = [&program](std::optional<Colour> answer, Level level) {
-        program.picker.choose = answer;
-        program.item("customcolors", level)->trigger();
-    };
+    const QColor face = program.board()->palette().color(QPalette::Button);
     // The colour the player sees, and the marks of Default and Custom Colors.
     const auto look = [&program](Level level) {
         return std::tuple{program.board(level)->centralWidget()->palette().color(QPalette::Window),
                           program.item("default", level)->isChecked(),
                           program.item("customcolors", level)->isChecked()};
     };
-    const QColor face = program.board()->palette().color(QPalette::Button);
-    customColours(blue, Level::Easy);
+    QCOMPARE(program.customColours(std::nullopt), face);
+    QCOMPARE(program.board()->backgroundColour(), kFreshColour);
+    QCOMPARE(program.customColours(QColor(0, 128, 255)), face);
+    QCOMPARE(program.board()->backgroundColour(), rgbColour(0, 128, 255));
     QCOMPARE(look(Level::Easy), std::tuple(QColor(0, 128, 255), false, true));
+    QCOMPARE(program.customColours(std::nullopt), QColor(0, 128, 255));
+    QCOMPARE(program.board()->backgroundColour(), rgbColour(0, 128, 255));
     // Default restores the colour and leaves the marks where they are.
     program.item("default")->trigger();
     QCOMPARE(look(Level::Easy), std::tuple(face, false, true));
 
-    // The dialog offers what the player sees, so Cancel never changes it.
-    customColours(std::nullopt, Level::Easy);
-    QCOMPARE(program.picker.offered.back(), kFreshColour);
-    customColours(blue, Level::Easy);
-    customColours(std::nullopt, Level::Easy);
-    QCOMPARE(program.picker.offered.back(), blue);
-    QCOMPARE(program.board()->backgroundColour(), blue);
-
     // Another level's window, and this one loaded afresh, start from the
     // design: the default colour, marked, and offered by the dialog.
+    QCOMPARE(program.customColours(QColor(0, 128, 255)), face);
     for (const auto& [item, from, level] : {std::tuple{"medium", Level::Easy, Level::Medium},
                                             std::tuple{"easy", Level::Medium, Level::Easy}}) {
         program.item(item, from)->trigger();
         Program::settle();
         QCOMPARE(look(level), std::tuple(face, true, false));
-        customColours(std::nullopt, level);
-        QCOMPARE(program.picker.offered.back(), kFreshColour);
-        QCOMPARE(program.board(level)->backgroundColour(), kFreshColour);
-    }
-}
-
-void WindowsTest::theRealColourDialogOffersTheCurrentColourAndCancelKeepsIt()
-{
-    QWidget owner;
-    DialogColourPicker picker(&owner);
-    for (const auto& [current, accept] :
-         {std::pair{kFreshColour, false}, std::pair{rgbColour(10, 200, 30), false},
-          std::pair{kFreshColour, true}}) {
-        QColor offered;
-        answerNextModal([&offered, accept = accept](QWidget* modal) {
-            auto* dialog = qobject_cast<QColorDialog*>(modal);
-            QVERIFY(dialog != nullptr);
-            offered = dialog->currentColor();
-            dialog->setCurrentColor(QColor(1, 2, 3));
-            accept ? dialog->accept() : dialog->reject();
-        });
-        picker.open(current);
-        QCOMPARE(offered, toQColor(current, owner.palette()));
-        QCOMPARE(picker.colour(), accept ? rgbColour(1, 2, 3) : current);
+        QCOMPARE(program.customColours(std::nullopt, level), face);
     }
 }
 
