@@ -130,17 +130,22 @@ TEST(Openings, EveryOpeningIsJudgedWhateverLabel2AlreadyShows)
     EXPECT_FALSE(game.board.gameInProgress());
 }
 
-// Only the number itself wins, never a neighbour of it.
-TEST(Openings, OnlyTheExactNumberWins)
+// Time runs out while a miss message is open: the time-up message comes up
+// inside it, and the board stays ended once the miss is dismissed. The
+// opening is still counted and coloured.
+TEST(Openings, TimeRunsOutDuringAMissAndTheBoardStaysEnded)
 {
-    Harness game(Level::Easy);
-    for (const int target : {316, 318, 317}) { // Command2 holds 317
-        game.start(target, true);
-        game.click(boxNamed("Command2"));
-    }
-    EXPECT_EQ(game.shown.at(0).message, missOn(Level::Easy, 317));
-    EXPECT_EQ(game.shown.at(1).message, missOn(Level::Easy, 317));
-    EXPECT_EQ(game.shown.at(2).message, winOn(Level::Easy));
+    Harness game(Level::Medium);
+    game.start(300);
+    game.ticks(18);
+    game.whileOpen = [&] { game.ticks(5); };
+    game.click(2);
+    EXPECT_EQ(game.texts(), (std::vector<std::string>{":-( Sorry This Button Contains : 533",
+                                                      "Your Time is Up."}));
+    EXPECT_FALSE(game.board.gameInProgress());
+    EXPECT_EQ(game.controls().text2Text, "1");
+    EXPECT_EQ(game.controls().boxes[2].colour, kOpenedColour);
+    EXPECT_EQ(game.board.fields().seconds, 0);
 }
 
 } // namespace
