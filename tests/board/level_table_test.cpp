@@ -15,9 +15,9 @@ namespace {
 
 class EachLevel : public ::testing::TestWithParam<LevelFacts> {};
 
-// Box order is the order of the table; each box stands in its place in the
-// grid and, opened, tells its own number in the level's miss message.
-TEST_P(EachLevel, EveryBoxStandsInItsPlaceAndTellsItsNumber)
+// Each box, opened in box order, tells its own number in the level's miss
+// message. (Where each box stands, the design and keyboard tests hold.)
+TEST_P(EachLevel, EveryBoxTellsItsNumber)
 {
     const LevelFacts& level = GetParam();
     Harness game(level.level);
@@ -25,12 +25,9 @@ TEST_P(EachLevel, EveryBoxStandsInItsPlaceAndTellsItsNumber)
     for (std::size_t index = 0; index < kBoxFacts.size(); ++index) {
         const BoxFacts& box = kBoxFacts.at(index);
         SCOPED_TRACE(box.name);
-        const int at = boxAt(box.row, box.column);
-        EXPECT_EQ(at, static_cast<int>(index));
-        EXPECT_EQ(kBoxPlaces.at(static_cast<std::size_t>(at)).name, box.name);
         // The highest target: no box holds it, so every opening misses.
         game.start(level.highest, true);
-        game.click(at);
+        game.click(static_cast<int>(index));
         EXPECT_EQ(game.shown.back().message, missOn(level.level, numberOn(box, level.level)));
     }
     EXPECT_EQ(game.shown.size(), kBoxFacts.size());
