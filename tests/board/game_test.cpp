@@ -105,31 +105,6 @@ INSTANTIATE_TEST_SUITE_P(
                       EighthOpening{"Form1Win", Level::Easy, 81, "Command32", true}),
     [](const auto& row) { return std::string(row.param.name); });
 
-// Label2 may already show the number a box hides: the same box again, its
-// twin, or the last opening of an earlier game. Each opening is judged.
-TEST(Openings, EveryOpeningIsJudgedWhateverLabel2AlreadyShows)
-{
-    Harness game(Level::Medium);
-    game.start(400);
-    for (const char* box : {"Command6", "Command6", "Command21", "Command44"}) {
-        game.click(boxNamed(box)); // 130 twice, then 368 and its twin
-    }
-    EXPECT_EQ(game.texts(), (std::vector<std::string>{
-                                ":-( Sorry This Button Contains : 130",
-                                ":-( Sorry This Button Contains : 130",
-                                ":-( Sorry This Button Contains : 368",
-                                ":-( Sorry This Button Contains : 368",
-                            }));
-    EXPECT_EQ(game.controls().text2Text, "4");
-
-    game.board.Command33_Click();
-    ASSERT_EQ(game.controls().label2Caption, "368");
-    game.start(368);
-    game.click(boxNamed("Command44"));
-    EXPECT_EQ(game.shown.back().message, winOn(Level::Medium));
-    EXPECT_FALSE(game.board.gameInProgress());
-}
-
 // Time runs out while a miss message is open: the time-up message comes up
 // inside it, and the board stays ended once the miss is dismissed. The
 // opening is still counted and coloured.

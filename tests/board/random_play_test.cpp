@@ -81,7 +81,11 @@ private:
                 ++openings_;
             }
             const bool wonBefore = count("Congratulations.") > 0;
+            const std::size_t messagesBefore = game_.shown.size();
             game_.click(box);
+            // Every opening is judged, whatever Label2 showed before: the same
+            // box again, its twin, or the last opening of an earlier game.
+            EXPECT_EQ(game_.shown.size() > messagesBefore, opens) << "box " << box;
             // An opening wins exactly when the box holds the target.
             EXPECT_EQ(count("Congratulations.") > 0 && !wonBefore,
                       opens && hidden(box) == game_.board.fields().target)
