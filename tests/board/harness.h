@@ -92,15 +92,6 @@ public:
 
     const BoardControls& controls() const { return board.controls(); }
 
-    std::vector<std::string> texts() const
-    {
-        std::vector<std::string> result;
-        for (const Shown& entry : shown) {
-            result.push_back(entry.message.text);
-        }
-        return result;
-    }
-
     void show(const Message& message) override
     {
         shown.push_back({message, board.controls(), ++open_});

@@ -1,5 +1,5 @@
-// The three levels, box by box, played through the board: each value is
-// the one players know, so a mistyped number in the game's tables fails.
+// The three levels, box by box and a whole game each, played through the board:
+// each value is the one players know, so a mistyped number in the tables fails.
 #include "board/clock_random.h"
 #include "tests/board/harness.h"
 #include "tests/board/level_facts.h"
@@ -67,6 +67,45 @@ TEST_P(EachLevel, DrawsSpanItsRangeAndTheClockRunsItsTime)
     EXPECT_THROW(game.board.Command1_Click(), std::out_of_range);
     EXPECT_THROW(game.board.Command1_Click(), std::out_of_range);
     EXPECT_EQ(game.random.reseeds, 4);
+}
+
+// A whole game on each level: two misses, then the box with the target.
+TEST_P(EachLevel, AWholeGameOfMissesThenAWin)
+{
+    const Level level = GetParam().level;
+    Harness game(level);
+    const int winner = boxNamed("Command22");
+    const int target = numberOn(kBoxFacts.at(static_cast<std::size_t>(winner)), level);
+    const int first = boxNamed("Command2");
+    const int second = boxNamed("Command45");
+
+    game.start(target);
+    game.click(first);
+    game.ticks(3);
+    game.click(second);
+    game.click(winner);
+
+    ASSERT_EQ(game.shown.size(), 3U);
+    EXPECT_EQ(game.shown[0].message, missOn(level, numberOn(kBoxFacts.front(), level)));
+    EXPECT_EQ(game.shown[1].message, missOn(level, numberOn(kBoxFacts.back(), level)));
+    EXPECT_EQ(game.shown[2].message, winOn(level));
+    // While a miss message is open the count and the box are as before it.
+    const BoardControls& atMiss = game.shown[1].controls;
+    EXPECT_EQ(atMiss.text2Text, "1");
+    EXPECT_EQ(atMiss.box(second).colour, kFreshColour);
+    EXPECT_EQ(atMiss.box(first).colour, kOpenedColour);
+    // While the win message is open the game is still running.
+    EXPECT_TRUE(game.shown[2].controls.timer1Enabled);
+    EXPECT_EQ(game.shown[2].controls.text2Text, "2");
+
+    EXPECT_FALSE(game.board.gameInProgress());
+    EXPECT_EQ(game.controls().command1Caption, "&Next Number");
+    EXPECT_EQ(game.controls().text2Text, "3");
+    EXPECT_EQ(game.controls().box(winner).colour, kOpenedColour);
+    EXPECT_EQ(game.controls().text1Text, std::to_string(factsOf(level).seconds - 3));
+    EXPECT_EQ(game.board.fields().opened, target);
+    // There is no box after the last.
+    EXPECT_THROW(game.board.boxClick(kBoxCount), std::out_of_range);
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, EachLevel, ::testing::ValuesIn(kLevelFacts),
