@@ -57,11 +57,8 @@ void AccessTest::countersAndBoxesAreReadForWhatTheyMean()
     }
     auto* first = program.control<QPushButton>("Command2");
     const auto description = [first] { return accessible(first)->text(QAccessible::Description); };
-    QVERIFY(accessible(first)->state().disabled);
 
     program.startWithTarget(421);
-    QVERIFY(!accessible(first)->state().disabled);
-    QVERIFY(accessible(program.control<QPushButton>("Command1"))->state().disabled);
     QCOMPARE(description(), QStringLiteral("Not opened. Find out this number: 421"));
     QTest::mouseClick(first, Qt::LeftButton);
     program.board()->Timer1_Timer();
