@@ -108,11 +108,10 @@ void RandomWindowsTest::randomEventsNeverBreakTheProgram()
         const qsizetype boardsLeft = shownBoards(*program).size();
         const bool aboutLeft = program->windows->aboutWindow() != nullptr;
         QVERIFY2(boardsLeft <= 1, qPrintable(where));
-        QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(),
-                                       [](QWidget* widget) {
-                                           return qobject_cast<AboutWindow*>(widget) != nullptr &&
-                                                  widget->isVisible();
-                                       }),
+        const auto shownAbouts = [](QWidget* top) {
+            return qobject_cast<AboutWindow*>(top) != nullptr && top->isVisible();
+        };
+        QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), shownAbouts),
                  aboutLeft ? 1 : 0);
         // The program ends by Exit, or when nothing is left on screen.
         const bool shouldEnd = exited || (boardsLeft == 0 && !aboutLeft);

@@ -60,17 +60,14 @@ void WindowsTest::aGameWithRealMessagesAndARealClock()
         });
     };
     program.startWithTarget(176); // Command10
-    QCOMPARE(seconds->text(), QStringLiteral("30"));
 
     auto* miss = program.control<FaceButton>("Command2");
     answer(QStringLiteral("Try Again."), QMessageBox::Information, true);
     QTest::mouseClick(miss, Qt::LeftButton);
     QCOMPARE(miss->faceColour(), QColor(255, 0, 0));
-    QVERIFY(program.control<QTimer>("Timer1")->isActive());
 
     answer(QStringLiteral("Congratulations."), QMessageBox::Warning, false);
     QTest::mouseClick(program.control<FaceButton>("Command10"), Qt::LeftButton);
-    QCOMPARE(program.control<QLineEdit>("Text2")->text(), QStringLiteral("2"));
     QVERIFY(!program.control<QTimer>("Timer1")->isActive());
     QCOMPARE(program.control<QPushButton>("Command1")->text(), QStringLiteral("&Next Number"));
 
