@@ -18,8 +18,7 @@ class WindowsTest : public QObject {
 private slots:
     void aGameWithRealMessagesAndARealClock();
     void levelSwitchRebuildsTheWindowAndKeepsTheAboutWindow();
-    void aboutIsOneWindowAndItsOkUnloadsIt();
-    void exitEndsAtOnce();
+    void aboutIsOneWindowAndExitEndsEverything();
     void anInternalFaultIsToldAndEndsTheProgram();
     void backgroundColours();
 };
@@ -110,7 +109,8 @@ void WindowsTest::levelSwitchRebuildsTheWindowAndKeepsTheAboutWindow()
     QVERIFY(program.endings.empty());
 }
 
-void WindowsTest::aboutIsOneWindowAndItsOkUnloadsIt()
+// One About window, which OK unloads; Exit ends the program at once.
+void WindowsTest::aboutIsOneWindowAndExitEndsEverything()
 {
     Program program;
     program.item("about")->trigger();
@@ -127,11 +127,8 @@ void WindowsTest::aboutIsOneWindowAndItsOkUnloadsIt()
         Program::settle();
     }
     QVERIFY(program.endings.empty());
-}
 
-void WindowsTest::exitEndsAtOnce()
-{
-    Program program;
+    // Exit during a game ends at once, every window gone and no message.
     program.startWithTarget(100);
     program.item("about")->trigger();
     program.item("exit")->trigger();
