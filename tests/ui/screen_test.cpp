@@ -117,6 +117,45 @@ void verifyReadable(QWidget* window, const QString& where)
     }
 }
 
+// The mark of the focused box, on a board in a game (see theFocusedBoxStandsOut).
+void verifyFocusMark(Program& program, const QString& where)
+{
+    Program::activate(program.board());
+    program.startWithTarget(554); // held by no box
+    auto* opened = program.control<FaceButton>("Command3");
+    auto* fresh = program.control<FaceButton>("Command4");
+    auto* next = program.control<FaceButton>("Command5");
+    QTest::mouseClick(opened, Qt::LeftButton);
+    opened->clearFocus();
+    const QImage nextPlain = next->grab().toImage();
+    const QColor board = program.control<QWidget>("client")->palette().color(QPalette::Window);
+    QImage plain;
+    for (FaceButton* box : {opened, fresh}) {
+        const QString name = where + QLatin1Char(' ') + box->objectName();
+        plain = box->grab().toImage();
+        box->setFocus();
+        const QImage marked = box->grab().toImage();
+        QVERIFY2(marked != plain, qPrintable(name + QStringLiteral(" shows no focus")));
+        // Along the middle row, from the left edge inwards: the mark is what
+        // changed with the focus.
+        const int y = marked.height() / 2;
+        int inner = 0;
+        while (inner < marked.width() / 2 && marked.pixel(inner, y) != plain.pixel(inner, y)) {
+            ++inner;
+        }
+        QVERIFY2(inner > 0, qPrintable(name + QStringLiteral(": the mark leaves the edge bare")));
+        QVERIFY2(contrastRatio(QColor(marked.pixel(0, y)), board) >= 3.0 &&
+                     contrastRatio(QColor(marked.pixel(inner - 1, y)), box->faceColour()) >= 3.0,
+                 qPrintable(name + QStringLiteral(": the mark is too faint")));
+    }
+    // Right takes the mark from Command4 on to Command5, and Command4 looks
+    // as it did before it had the focus.
+    QTest::keyClick(fresh, Qt::Key_Right);
+    QVERIFY(next->hasFocus());
+    QCOMPARE(fresh->grab().toImage(), plain);
+    QVERIFY(next->grab().toImage() != nextPlain);
+}
+
 } // namespace
 
 class ScreenTest : public QObject {
@@ -124,9 +163,7 @@ class ScreenTest : public QObject {
 
 private slots:
     void theWindowsAreLaidOut();
-    void everyTextIsReadable_data();
     void everyTextIsReadable();
-    void theFocusedBoxStandsOut_data();
     void theFocusedBoxStandsOut();
 };
 
@@ -153,106 +190,57 @@ void ScreenTest::theWindowsAreLaidOut()
     QCOMPARE(badge.size(), QSize(32, 32) * scale());
 }
 
-void ScreenTest::everyTextIsReadable_data()
-{
-    QTest::addColumn<bool>("dark");
-    QTest::addColumn<bool>("changedWhileOpen");
-    QTest::newRow("light palette") << false << false;
-    QTest::newRow("dark palette") << true << false;
-    QTest::newRow("dark palette chosen while the game is open") << true << true;
-}
-
+// Under the light theme, the dark one, and the dark one chosen while a
+// game is open; then on faces of the player's own choosing, light and dark.
 void ScreenTest::everyTextIsReadable()
 {
-    QFETCH(bool, dark);
-    QFETCH(bool, changedWhileOpen);
-    usePalette(dark && !changedWhileOpen);
-    Program program;
-    verifyReadable(program.board(), QStringLiteral("idle board"));
-    program.startWithTarget(554);
-    if (changedWhileOpen) {
-        usePalette(true);
-        Program::settle();
-    }
-    verifyReadable(program.board(), QStringLiteral("board in a game"));
-    // The dark red target is lightened only as far as a dark face needs.
-    const QColor target = program.control<QLabel>("Label1")->palette().color(QPalette::WindowText);
-    QCOMPARE(target.hue(), 0);
-    if (dark) {
-        QVERIFY(contrastRatio(target, darkPalette().color(QPalette::Button)) < 5.0);
-    }
-    program.item("about")->trigger();
-    verifyReadable(program.windows->aboutWindow(), QStringLiteral("About"));
-
-    // A face of the player's own choosing, light and dark.
-    for (const Colour own : {rgbColour(255, 255, 160), rgbColour(0, 0, 96), rgbColour(128, 0, 0)}) {
-        program.customColours(toQColor(own, {}));
-        verifyReadable(program.board(),
-                       QStringLiteral("board on %1").arg(toQColor(own, {}).name()));
-    }
-}
-
-void ScreenTest::theFocusedBoxStandsOut_data()
-{
-    QTest::addColumn<bool>("dark");
-    QTest::addColumn<std::optional<Colour>>("background");
-    for (const bool dark : {false, true}) {
-        const char* theme = dark ? "dark" : "light";
-        QTest::addRow("%s, default colour", theme) << dark << std::optional<Colour>();
-        for (const Colour own : {rgbColour(255, 255, 160), rgbColour(0, 0, 96),
-                                 rgbColour(255, 0, 0), rgbColour(60, 60, 60)}) {
-            QTest::addRow("%s, on %s", theme, qPrintable(toQColor(own, {}).name()))
-                << dark << std::optional<Colour>(own);
+    for (const auto& [dark, changedWhileOpen] :
+         {std::pair{false, false}, {true, false}, {true, true}}) {
+        usePalette(dark && !changedWhileOpen);
+        Program program;
+        verifyReadable(program.board(), QStringLiteral("idle board"));
+        program.startWithTarget(554);
+        if (changedWhileOpen) {
+            usePalette(true);
+            Program::settle();
+        }
+        verifyReadable(program.board(), QStringLiteral("board in a game"));
+        // The dark red target is lightened only as far as a dark face needs.
+        const QColor target =
+            program.control<QLabel>("Label1")->palette().color(QPalette::WindowText);
+        QCOMPARE(target.hue(), 0);
+        QVERIFY(!dark || contrastRatio(target, darkPalette().color(QPalette::Button)) < 5.0);
+        program.item("about")->trigger();
+        verifyReadable(program.windows->aboutWindow(), QStringLiteral("About"));
+        for (const QColor own : {QColor(255, 255, 160), QColor(0, 0, 96), QColor(128, 0, 0)}) {
+            program.customColours(own);
+            verifyReadable(program.board(), QStringLiteral("board on ") + own.name());
         }
     }
 }
 
 // The focused box, fresh and opened, differs from its unfocused look by a
 // mark whose outermost pixels stand out 3:1 from the board around the box
-// and whose innermost from the box's face; the arrow keys take it along.
+// and whose innermost from the box's face, under either theme and on any
+// face; the arrow keys take it along.
 void ScreenTest::theFocusedBoxStandsOut()
 {
-    QFETCH(bool, dark);
-    QFETCH(std::optional<Colour>, background);
-    usePalette(dark);
-    Program program;
-    if (background) {
-        program.customColours(toQColor(*background, {}));
-    }
-    Program::activate(program.board());
-    program.startWithTarget(554); // held by no box
-    auto* opened = program.control<FaceButton>("Command3");
-    auto* fresh = program.control<FaceButton>("Command4");
-    auto* next = program.control<FaceButton>("Command5");
-    QTest::mouseClick(opened, Qt::LeftButton);
-    opened->clearFocus();
-    const QImage nextPlain = next->grab().toImage();
-    const QColor board = program.control<QWidget>("client")->palette().color(QPalette::Window);
-    QImage plain;
-    for (FaceButton* box : {opened, fresh}) {
-        const QString name = box->objectName();
-        plain = box->grab().toImage();
-        box->setFocus();
-        const QImage marked = box->grab().toImage();
-        QVERIFY2(marked != plain, qPrintable(name + QStringLiteral(" shows no focus")));
-        // Along the middle row, from the left edge inwards: the mark is what
-        // changed with the focus.
-        const int y = marked.height() / 2;
-        int inner = 0;
-        while (inner < marked.width() / 2 && marked.pixel(inner, y) != plain.pixel(inner, y)) {
-            ++inner;
+    for (const bool dark : {false, true}) {
+        for (const std::optional<QColor>& own :
+             {std::optional<QColor>(), std::optional(QColor(255, 255, 160)),
+              std::optional(QColor(0, 0, 96)), std::optional(QColor(255, 0, 0)),
+              std::optional(QColor(60, 60, 60))}) {
+            usePalette(dark);
+            const QString where = QStringLiteral("%1 theme, on %2")
+                                      .arg(dark ? "dark" : "light",
+                                           own ? own->name() : QStringLiteral("the default"));
+            Program program;
+            if (own) {
+                program.customColours(*own);
+            }
+            verifyFocusMark(program, where);
         }
-        QVERIFY2(inner > 0, qPrintable(name + QStringLiteral(": the mark leaves the edge bare")));
-        QVERIFY2(contrastRatio(QColor(marked.pixel(0, y)), board) >= 3.0 &&
-                     contrastRatio(QColor(marked.pixel(inner - 1, y)), box->faceColour()) >= 3.0,
-                 qPrintable(name + QStringLiteral(": the mark is too faint")));
     }
-    // Right takes the mark from Command4 on to Command5, and Command4 looks
-    // as it did before it had the focus.
-    QTest::keyClick(fresh, Qt::Key_Right);
-    QVERIFY(next->hasFocus());
-    QCOMPARE(fresh->grab().toImage(), plain);
-    QVERIFY(next->grab().toImage() != nextPlain);
 }
 
 QTEST_MAIN(ScreenTest)
