@@ -106,10 +106,8 @@ void DesignTest::boardWindowsFollowTheDesign()
                            {"Label5", 2640, 960, 2415, 195, 8.25, "This is your chance number:"},
                            {"Text2", 5040, 960, 495, 285, 8.25, "0"},
                        });
-        QCOMPARE(board->findChild<QLabel*>(QStringLiteral("Label1"))
-                     ->palette()
-                     .color(QPalette::WindowText),
-                 QColor(192, 0, 0));
+        const QPalette target = program.control<QLabel>("Label1", level.level)->palette();
+        QCOMPARE(target.color(QPalette::WindowText), QColor(192, 0, 0));
         for (const testing::BoxFacts& box : testing::kBoxFacts) {
             verifyControls(board, {{box.name.data(), 120 + 720 * (box.column - 1),
                                     1320 + 720 * (box.row - 1), 615, 495, 0, ""}});
