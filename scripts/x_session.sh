@@ -6,7 +6,9 @@ x_session_pids=()
 
 # Runs a command in the background and stops it with the session.
 x_session_start() {
-  "$@" &
+  # The program itself, not a shell around it that would run the caller's
+  # EXIT trap when stopped.
+  (trap - EXIT && exec "$@") &
   x_session_pids+=($!)
 }
 
@@ -53,7 +55,9 @@ x_session_stop() {
   for ((index = ${#x_session_pids[@]} - 1; index >= 0; index--)); do
     pid=${x_session_pids[index]}
     kill "$pid" 2>/dev/null || true
-    (sleep 5 && kill -9 "$pid") >/dev/null 2>&1 &
+    # The watchdog leaves the session to this shell: it must not run the
+    # caller's EXIT trap (which stops the session) when it is itself stopped.
+    (trap - EXIT && sleep 5 && kill -9 "$pid") >/dev/null 2>&1 &
     wait "$pid" 2>/dev/null || true
     kill $! 2>/dev/null || true
   done

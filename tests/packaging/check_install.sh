@@ -38,8 +38,8 @@ diff <(printf '%s\n' "${expected[@]}" | sort) <(find . -type f -printf '%P\n' | 
 desktop=share/applications/$id.desktop
 metainfo=share/metainfo/$id.metainfo.xml
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
-appstreamcli validate --no-net "$metainfo" >/dev/null ||
-  fail "appstreamcli rejects $metainfo: $(appstreamcli validate --no-net "$metainfo")"
+appstreamcli validate --pedantic --no-net "$metainfo" >/dev/null ||
+  fail "appstreamcli rejects $metainfo: $(appstreamcli validate --pedantic --no-net "$metainfo")"
 
 key() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(key Name)" = Numorra ] || fail "the desktop entry's name is '$(key Name)'"
@@ -53,12 +53,36 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no $version release"
 grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "the licence is not MIT"
 
+# What a software centre shows: a summary it does not cut, which the desktop
+# entry's comment repeats; the developer; a light and a dark brand colour;
+# captioned screenshots that scripts/screenshots.sh makes; and launch
+# feedback, which the game ends when its board is on screen (check_x11.sh).
+summary=$(sed -n 's:^ *<summary>\(.*\)</summary>$:\1:p' "$metainfo")
+[ -n "$summary" ] && [ ${#summary} -le 35 ] ||
+  fail "the summary '$summary' is empty or longer than 35 characters"
+[ "$(key Comment)" = "$summary" ] || fail "the desktop entry's comment is not the summary"
+grep -q '<developer id="example.numorra">' "$metainfo" || fail "the metainfo names no developer id"
+for scheme in light dark; do
+  grep -Eq "<color type=\"primary\" scheme_preference=\"$scheme\">#[0-9a-f]{6}</color>" "$metainfo" ||
+    fail "the metainfo has no $scheme brand colour"
+done
+shots=$(sed -n 's:^ *<image>.*/\([^/]*\)</image>$:\1:p' "$metainfo")
+[ "$(wc -w <<<"$shots")" -eq 3 ] && [ "$(grep -c '<caption>' "$metainfo")" -eq 3 ] ||
+  fail "the metainfo does not have three captioned screenshots"
+for shot in $shots; do
+  grep -q "docs/$shot" "$source_dir/scripts/screenshots.sh" || fail "screenshots.sh does not make $shot"
+done
+[ "$(key StartupNotify)" = true ] || fail "the desktop entry asks for no launch feedback"
+
 man --warnings -E UTF-8 -l share/man/man6/numorra.6.gz 2>&1 >/dev/null | grep . &&
   fail "the manual page has faults"
 gzip -t share/man/man6/numorra.6.gz share/doc/numorra/changelog.gz || fail "a document is not gzip"
 gunzip -c share/doc/numorra/changelog.gz >"$stage.changelog"
 dpkg-parsechangelog -l "$stage.changelog" -S Version | grep -qx "$version.0" ||
   fail "the changelog's last entry is not version $version.0"
+released=$(date -u -d "$(dpkg-parsechangelog -l "$stage.changelog" -S Date)" +%F)
+grep -q "<release version=\"$version\" date=\"$released\">" "$metainfo" ||
+  fail "the metainfo's release date is not the changelog's, $released"
 
 for size in "${sizes[@]}"; do
   file "share/icons/hicolor/${size}x${size}/apps/$id.png" | grep "PNG image data, $size x $size" >/dev/null ||
@@ -79,4 +103,4 @@ user_exec=$(sed -n 's/^Exec=//p' "$stage.user/build/packaging/$id.desktop")
 [ "$user_exec" = "$user_prefix/bin/numorra" ] ||
   fail "installed under $user_prefix, the game would be at $user_exec, not in bin"
 
-echo "install_tree: $(find . -type f | wc -l) files, validators pass, the game starts, a user's prefix puts it in bin"
+echo "install_tree: $(find . -type f | wc -l) files, validators pass, the listing is complete, the game starts, a user's prefix puts it in bin"

@@ -2,11 +2,12 @@
 # Runs the game on a real X server (Xvfb), with no window manager and with
 # openbox, at 1x and 2x, and checks what reaches the window system: each
 # title bar reads exactly its caption, the program is known by its class,
-# and the board and the About window are centred on the screen, frame
-# included. Usage: check_x11.sh NUMORRA
+# the board and the About window are centred on the screen, frame included,
+# and a launcher's startup feedback (the desktop entry asks for it) ends
+# once the board is on screen. Usage: check_x11.sh NUMORRA
 set -euo pipefail
 source "$(dirname "$0")/../require_tools.sh"
-require_tools x11 Xvfb openbox xdotool xprop xwininfo
+require_tools x11 Xvfb openbox xdotool xprop xwininfo python3
 game=$1
 fail() { echo "x11: $*" >&2; exit 1; }
 source "$(dirname "$0")/../../scripts/x_session.sh"
@@ -59,9 +60,22 @@ for scale in 1 2; do
     echo "x11: scale $scale, window manager: $manager"
     x_session_display
     [ "$manager" = none ] || x_session_window_manager
-    QT_SCALE_FACTOR=$scale x_session_start "$game"
+    # As a launcher starts a program whose desktop entry has StartupNotify.
+    launch=numorra-check-$scale-${manager}_TIME0
+    x_session_start "$(dirname "$0")/startup_notification.py" >"$XDG_RUNTIME_DIR/startup.log"
+    for _ in $(seq 100); do
+      grep -q ready "$XDG_RUNTIME_DIR/startup.log" && break
+      sleep 0.05
+    done
+    DESKTOP_STARTUP_ID=$launch QT_SCALE_FACTOR=$scale x_session_start "$game"
 
     board=$(window_named "Numorra v 1.0")
+    for _ in $(seq 100); do
+      grep -qx "remove: ID=$launch" "$XDG_RUNTIME_DIR/startup.log" && break
+      sleep 0.05
+    done
+    grep -qx "remove: ID=$launch" "$XDG_RUNTIME_DIR/startup.log" ||
+      fail "the launch feedback for $launch did not end: $(cat "$XDG_RUNTIME_DIR/startup.log")"
     expect_title "$board" "Numorra v 1.0"
     xprop -id "$board" WM_CLASS | grep -q '"Numorra"' || fail "the board's WM_CLASS is not Numorra"
     expect_centred "$board" "the board"
