@@ -25,8 +25,8 @@ package=("${play[@]}" dpkg-dev file)
 screenreader_tools=(orca at-spi2-core dbus python3-pyatspi)
 test=(
   "${package[@]}" "${desktop[@]}" libgtest-dev "${screenreader_tools[@]}"
-  # install and package checks; the launch feedback on X11
-  desktop-file-utils appstream lintian man-db git python3-xlib
+  # install and package checks
+  desktop-file-utils appstream lintian man-db git
 )
 bench=("${play[@]}" xvfb x11-utils libbenchmark-dev libx11-dev libxtst-dev python3)
 lint=("${bench[@]}" libgtest-dev clang-format clang-tidy)

@@ -53,16 +53,14 @@ while [ -n "$queue" ]; do
   queue=$next
 done
 
-owner_of() { # FILE: the installed package that holds it
-  dpkg -S "$(realpath "$1")" 2>/dev/null | awk -F: 'NR == 1 { print $1 }' ||
-    true
+owner_of() { # FILE: the installed package that holds it, by its real path or its own
+  { dpkg -S "$(realpath "$1")" || dpkg -S "$1"; } 2>/dev/null | awk -F: 'NR == 1 { print $1 }' || true
 }
 
 while read -r library; do
   path=$(ldconfig -p | awk -v lib="$library" '$1 == lib && !found { print $NF; found = 1 }')
   [ -n "$path" ] || fail "$library is not installed here"
   owner=$(owner_of "$path")
-  [ -n "$owner" ] || owner=$(dpkg -S "$path" 2>/dev/null | awk -F: 'NR == 1 { print $1 }')
   [ -n "$owner" ] || fail "no package owns $path"
   [ -n "${needed[$owner]:-}" ] || fail "$library comes from $owner, which the package does not bring"
 done < <(readelf -d "$binary" | sed -n 's/.*Shared library: \[\(.*\)\]/\1/p')
