@@ -120,7 +120,7 @@ struct Program {
 
     // Custom Colors, answered in the colour dialog: `choose` a colour, or
     // Cancel (none). Returns the colour the dialog offered.
-    QColor customColours(std::optional<QColor> choose, Level level = Level::Easy)
+    QColor customColours(std::optional<QColor> choose, Level level = Level::Easy) const
     {
         QColor offered;
         answerNextModal([&offered, choose](QWidget* modal) {

@@ -85,7 +85,7 @@ void RandomWindowsTest::randomEventsNeverBreakTheProgram()
                                QKeySequence(keys.at(pick(keys.size()))));
             break;
         case 3: {
-            const QString name =
+            const QString& name =
                 menuCommands.at(pick(menuCommands.size() - (pick(50) == 0 ? 0 : 1)));
             exited = name == QLatin1String("exit");
             board->findChild<QAction*>(name)->trigger();
