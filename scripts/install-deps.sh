@@ -28,7 +28,7 @@ test=(
   # install and package checks
   desktop-file-utils appstream lintian man-db git
 )
-bench=("${play[@]}" xvfb x11-utils libbenchmark-dev libx11-dev libxtst-dev python3)
+bench=("${play[@]}" xvfb x11-utils xdotool valgrind libbenchmark-dev libx11-dev libxtst-dev python3)
 lint=("${bench[@]}" libgtest-dev clang-format clang-tidy)
 screenshots=("${play[@]}" "${desktop[@]}" qt6ct)
 screenreader=("${play[@]}" "${desktop[@]}" "${screenreader_tools[@]}")

@@ -1,5 +1,6 @@
 #include "ui/design.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 #include <stdexcept>
@@ -125,12 +126,31 @@ const std::array<ControlDesign, 5>& aboutControls()
     return kAboutControls;
 }
 
+namespace {
+
+// The design's face or, where it is missing, the first installed of its
+// metric-compatible stand-ins; none of them: the toolkit's sans serif. Looked
+// up once and named alone: the toolkit searches all fonts for a missing name.
+const QString& designFamily()
+{
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const char* name :
+             {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"}) {
+            if (installed.contains(QLatin1String(name))) {
+                return QString::fromLatin1(name);
+            }
+        }
+        return QString();
+    }();
+    return family;
+}
+
+} // namespace
+
 QFont designFont(double points)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans")});
+    QFont font(designFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(true);
