@@ -47,7 +47,7 @@ void tick(benchmark::State& state)
     LoadedBoard loaded;
     loaded.board.startgame_Click();
     for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores): the library's loop
-        loaded.board.timerTick();
+        loaded.board.Timer1_Timer();
         if (loaded.board.fields().seconds == 1) {
             state.PauseTiming();
             loaded.board.startgame_Click();

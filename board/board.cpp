@@ -81,7 +81,6 @@ void Board::load(BoardObserver& observer, MessageBox& messages)
     observer_ = &observer;
     messages_ = &messages;
     controls_ = BoardControls::design(level_);
-    ++generation_;
     tickRunning_ = false;
     decided_ = false;
 }
@@ -91,20 +90,19 @@ void Board::unload()
     observer_ = nullptr;
     messages_ = nullptr;
     controls_.timer1Enabled = false;
-    ++generation_;
 }
 
-void Board::requireLoaded(const char* routine) const
+void Board::requireLoaded() const
 {
     if (!loaded()) {
-        throw std::logic_error(std::string(routine) + " ran on " + std::string(data_.windowName) +
+        throw std::logic_error("a routine ran on " + std::string(data_.windowName) +
                                " while it is not loaded");
     }
 }
 
-void Board::startRoutine(const char* handler)
+void Board::startRoutine()
 {
-    requireLoaded(handler);
+    requireLoaded();
     decided_ = false;
     random_.reseed();
     const double r = random_.draw();
@@ -122,7 +120,7 @@ void Board::startRoutine(const char* handler)
     setText2Text(numberText(fields_.chance));
     set(controls_.timer1Enabled, true, Control::Timer1);
     fields_.seconds = data_.startingSeconds;
-    Timer1_Timer();
+    countDown();
     set(controls_.command1Enabled, false, Control::Command1);
     set(controls_.command33Enabled, true, Control::Command33);
     if (controls_.timer1Enabled) {
@@ -131,27 +129,25 @@ void Board::startRoutine(const char* handler)
     setAllBoxes(&BoxControl::colour, kFreshColour);
 }
 
-void Board::timerTick()
+void Board::Timer1_Timer()
 {
-    requireLoaded("Timer1_Timer");
+    requireLoaded();
     // A stopped timer does not tick. While a tick's time-up message is open,
     // or once a win or the chance limit has decided the game, further ticks
     // would stack messages or end a game twice: they are dropped.
     if (!controls_.timer1Enabled || tickRunning_ || decided_) {
         return;
     }
-    Timer1_Timer();
+    countDown();
 }
 
-void Board::Timer1_Timer()
+void Board::countDown()
 {
     const TickInProgress tick(tickRunning_);
     fields_.seconds = checkedAdd<std::int16_t>(fields_.seconds, -1, "the seconds counter");
     set(controls_.text1Text, numberText(fields_.seconds), Control::Text1);
     if (fields_.seconds < 1) {
-        if (!showMessage(kTimeUp)) {
-            return;
-        }
+        showMessage(kTimeUp);
         set(controls_.timer1Enabled, false, Control::Timer1);
         set(controls_.command1Enabled, true, Control::Command1);
         set(controls_.command1Caption, std::string(kNextCaption), Control::Command1);
@@ -164,21 +160,14 @@ void Board::Timer1_Timer()
 
 void Board::boxClick(int box)
 {
-    requireLoaded("box click");
+    requireLoaded();
     // The toolkit hands clicks only to enabled buttons.
     if (!controls_.box(box).enabled) {
         return;
     }
-    const unsigned generation = generation_;
     setLabel2Caption(numberText(data_.boxNumber(box)));
-    if (generation != generation_) {
-        return;
-    }
     fields_.chance = checkedAdd<std::int32_t>(fields_.chance, 1, "the chance number");
     setText2Text(numberText(fields_.chance));
-    if (generation != generation_) {
-        return;
-    }
     set(controls_.boxes.at(boxIndex(box)).colour, kOpenedColour, Control::Box, box);
 }
 
@@ -187,10 +176,8 @@ void Board::Label2_Change()
     fields_.opened = parseInt16(controls_.label2Caption);
     if (controls_.label2Caption == controls_.label1Caption) {
         decided_ = true;
-        if (!showMessage({std::string(data_.winMessage), std::string(kWinTitle),
-                          MessageStyle::Exclamation})) {
-            return;
-        }
+        showMessage(
+            {std::string(data_.winMessage), std::string(kWinTitle), MessageStyle::Exclamation});
         set(controls_.timer1Enabled, false, Control::Timer1);
         set(controls_.command1Enabled, true, Control::Command1);
         set(controls_.command33Enabled, false, Control::Command33);
@@ -198,10 +185,8 @@ void Board::Label2_Change()
         set(controls_.command1Caption, std::string(kNextCaption), Control::Command1);
         return;
     }
-    if (!showMessage({std::string(data_.missText) + numberText(fields_.opened),
-                      std::string(kMissTitle), MessageStyle::Information})) {
-        return;
-    }
+    showMessage({std::string(data_.missText) + numberText(fields_.opened), std::string(kMissTitle),
+                 MessageStyle::Information});
     // Time may have run out while the message was open; then the game is
     // over and Start and Stop must stay as the time-up path left them.
     if (controls_.timer1Enabled) {
@@ -216,9 +201,7 @@ void Board::Text2_Change()
         return;
     }
     decided_ = true;
-    if (!showMessage(kNoMoreChance)) {
-        return;
-    }
+    showMessage(kNoMoreChance);
     set(controls_.timer1Enabled, false, Control::Timer1);
     set(controls_.command1Enabled, true, Control::Command1);
     set(controls_.command1Caption, std::string(kNextCaption), Control::Command1);
@@ -226,9 +209,9 @@ void Board::Text2_Change()
     boardLock();
 }
 
-void Board::stopRoutine(const char* handler)
+void Board::stopRoutine()
 {
-    requireLoaded(handler);
+    requireLoaded();
     set(controls_.command1Enabled, true, Control::Command1);
     set(controls_.command33Enabled, false, Control::Command33);
     set(controls_.timer1Enabled, false, Control::Timer1);
@@ -245,11 +228,13 @@ void Board::boardLock()
     setAllBoxes(&BoxControl::enabled, false);
 }
 
-bool Board::showMessage(const Message& message)
+void Board::showMessage(const Message& message)
 {
-    const unsigned generation = generation_;
+    // Messages are modal to the whole program, so nothing the player does
+    // can unload the board while one is open; the routine that shows the
+    // next one would otherwise have nowhere to show it.
+    requireLoaded();
     messages_->show(message);
-    return generation == generation_;
 }
 
 void Board::notify(Control control, int box)

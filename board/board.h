@@ -69,28 +69,28 @@ public:
     void unload();
 
     // Start: Command1 and the Game menu's Start Game item run the same steps.
-    void Command1_Click() { startRoutine("Command1_Click"); }
-    void startgame_Click() { startRoutine("startgame_Click"); }
+    void Command1_Click() { startRoutine(); }
+    void startgame_Click() { startRoutine(); }
     // Stop: Command33 and the Game menu's Stop Game item run the same steps.
-    void Command33_Click() { stopRoutine("Command33_Click"); }
-    void stopgame_Click() { stopRoutine("stopgame_Click"); }
+    void Command33_Click() { stopRoutine(); }
+    void stopgame_Click() { stopRoutine(); }
     // A click on the box at index `box` in box order.
     void boxClick(int box);
-    // A tick of the window's running timer.
-    void timerTick();
+    // A tick of the window's timer. Ticks the countdown cannot take (the
+    // timer is stopped, a time-up message is open, the game is decided) are
+    // dropped here.
+    void Timer1_Timer();
 
 private:
-    // `handler` names the event handler that runs the routine.
-    void startRoutine(const char* handler);
-    void stopRoutine(const char* handler);
-    void Timer1_Timer();
+    void startRoutine();
+    void stopRoutine();
+    // One second off the countdown; at zero, time is up.
+    void countDown();
     void Label2_Change();
     void Text2_Change();
     void boardLock();
-    void endGameAfterDecision();
-    // Shows a message; false when the board was unloaded while it was open.
-    bool showMessage(const Message& message);
-    void requireLoaded(const char* routine) const;
+    void showMessage(const Message& message);
+    void requireLoaded() const;
 
     // Sets one property of a control and tells the window, if it changed.
     template <typename Value> bool set(Value& property, Value value, Control control, int box = -1);
@@ -108,9 +108,6 @@ private:
     MessageBox* messages_ = nullptr;
     BoardFields fields_;
     BoardControls controls_;
-    // Counts loads and unloads, so a routine waiting on a message can tell
-    // that the window it was acting on has gone meanwhile.
-    unsigned generation_ = 0;
     // A tick is under way (its time-up message may be open).
     bool tickRunning_ = false;
     // A win or the chance limit has ended the game; its message may still be

@@ -1,8 +1,8 @@
 #include "ui/about_window.h"
 
 #include "ui/colours.h"
+#include "ui/control_builder.h"
 #include "ui/design.h"
-#include "ui/design_widgets.h"
 #include "ui/face_button.h"
 #include "ui/handler_guard.h"
 #include "ui/icons.h"
@@ -41,11 +41,15 @@ AboutWindow::AboutWindow(const Services& services)
     setPalette(face);
     setAutoFillBackground(true);
 
-    const DesignWidgets controls(aboutControls(), *this);
-    auto& image = controls.get<QLabel>("Image1");
+    ControlBuilder build(*this);
+    const AboutDesign& design = aboutDesign();
+    auto& image = build.image(design.image1);
+    build.label(design.label1);
+    build.label(design.label2);
+    build.label(design.label4);
     image.setPixmap(applicationIcon().pixmap(QSize(kImageSize, kImageSize), devicePixelRatioF()));
     image.setAccessibleName(QStringLiteral("Numorra badge"));
-    auto& ok = controls.get<FaceButton>("Command1");
+    auto& ok = build.faceButton(design.command1);
     ok.setFaceColour(grey);
     connect(&ok, &QPushButton::clicked, this,
             [this] { guard_->run("Command1_Click", [this] { emit closed(); }); });

@@ -2,20 +2,15 @@
 
 #include "ui/colours.h"
 #include "ui/contrast.h"
-#include "ui/design_widgets.h"
 
 #include <QLabel>
 
 namespace numorra::ui {
 
-BoardFace::BoardFace(const QWidget& window, QWidget& client, const DesignWidgets& controls)
-    : window_(window), client_(client)
+BoardFace::BoardFace(const QWidget& window, QWidget& client,
+                     std::vector<std::pair<QLabel*, Colour>> designColoured)
+    : window_(window), client_(client), designColoured_(std::move(designColoured))
 {
-    for (const ControlDesign& design : boardControls()) {
-        if (design.textColour) {
-            designColoured_.emplace_back(&controls.get<QLabel>(design.name), *design.textColour);
-        }
-    }
     client_.setAutoFillBackground(true);
 }
 

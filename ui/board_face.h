@@ -12,14 +12,15 @@ class QWidget;
 
 namespace numorra::ui {
 
-class DesignWidgets;
-
 // A board window's background: the theme's button face or the player's own
 // colour behind the labels, and the labels' text kept readable on it.
 class BoardFace {
 public:
-    // `window` carries the theme's palette, `client` shows the face.
-    BoardFace(const QWidget& window, QWidget& client, const DesignWidgets& controls);
+    // `window` carries the theme's palette, `client` shows the face;
+    // `designColoured` are the labels the design gives a text colour of
+    // their own.
+    BoardFace(const QWidget& window, QWidget& client,
+              std::vector<std::pair<QLabel*, Colour>> designColoured);
 
     Colour colour() const { return colour_; }
     void paint(Colour colour);
@@ -29,7 +30,6 @@ public:
 private:
     const QWidget& window_;
     QWidget& client_;
-    // The labels the design gives a text colour of their own.
     std::vector<std::pair<QLabel*, Colour>> designColoured_;
     Colour colour_ = kFreshColour;
 };

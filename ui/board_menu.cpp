@@ -6,17 +6,20 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <map>
 #include <stdexcept>
 #include <string>
 
 namespace numorra::ui {
 
-BoardMenu::BoardMenu(QMenuBar& bar, Level level) : QObject(&bar), level_(level)
+BoardMenu::BoardMenu(QMenuBar& bar, std::span<const MenuItem> items, Level level,
+                     std::function<void(const MenuItem&)> run)
+    : QObject(&bar), level_(level), run_(std::move(run))
 {
     std::map<std::string_view, QMenu*> menus;
-    for (const MenuItemDesign& item : boardMenu()) {
+    for (const MenuItem& item : items) {
         QMenu* parent = item.parent.empty() ? nullptr : menus.at(item.parent);
-        if (item.command == MenuCommand::None) {
+        if (std::holds_alternative<std::monostate>(item.action)) {
             QMenu* menu = parent == nullptr ? bar.addMenu(toQString(item.caption))
                                             : parent->addMenu(toQString(item.caption));
             menu->setObjectName(toQString(item.name));
@@ -32,11 +35,13 @@ BoardMenu::BoardMenu(QMenuBar& bar, Level level) : QObject(&bar), level_(level)
             action->setShortcut(QKeySequence(toQString(item.shortcut)));
             action->setShortcutContext(Qt::WindowShortcut);
         }
-        action->setCheckable(item.mark != MenuMark::None);
-        items_.emplace(item.command, action);
-        connect(action, &QAction::triggered, this, [this, command = item.command] {
+        if (item.mark != MenuMark::None) {
+            action->setCheckable(true);
+            checkable_.emplace_back(&item, action);
+        }
+        connect(action, &QAction::triggered, this, [this, &item] {
             showMarks();
-            emit chosen(command);
+            run_(item);
         });
     }
     showMarks();
@@ -50,23 +55,22 @@ void BoardMenu::markCustomColours()
 
 void BoardMenu::showMarks()
 {
-    for (const MenuItemDesign& item : boardMenu()) {
-        if (item.mark != MenuMark::None) {
-            items_.at(item.command)->setChecked(marked(item));
-        }
+    for (const auto& [item, action] : checkable_) {
+        action->setChecked(marked(*item));
     }
 }
 
-bool BoardMenu::marked(const MenuItemDesign& item) const
+bool BoardMenu::marked(const MenuItem& item) const
 {
     switch (item.mark) {
-    case MenuMark::OwnLevel:
-        return levelOf(item.command) == level_;
-    // Default is marked, and Custom Colors is not, until Custom Colors is
-    // chosen; Default does not move the marks back.
-    case MenuMark::On:
+    case MenuMark::OwnLevel: {
+        const auto* level = std::get_if<Level>(&item.action);
+        return level != nullptr && *level == level_;
+    }
+    // Default does not move the mark back from Custom Colors.
+    case MenuMark::UntilCustomColours:
         return !customMarked_;
-    case MenuMark::Off:
+    case MenuMark::FromCustomColours:
         return customMarked_;
     case MenuMark::None:
         break;

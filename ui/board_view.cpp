@@ -1,5 +1,6 @@
 #include "ui/board_view.h"
 
+#include "ui/box_grid.h"
 #include "ui/colours.h"
 #include "ui/face_button.h"
 
@@ -9,9 +10,14 @@
 
 namespace numorra::ui {
 
-BoardView::BoardView(const Board& board, BoardWidgets widgets, QWidget& window)
-    : board_(board), widgets_(widgets), window_(window)
+BoardView::BoardView(const Board& board, BoardWidgets widgets, QWidget& window,
+                     std::chrono::milliseconds tickInterval, const std::function<void()>& tick)
+    : board_(board), widgets_(widgets), window_(window), timer1_(*new QTimer(&window))
 {
+    timer1_.setObjectName(QStringLiteral("Timer1"));
+    timer1_.setInterval(tickInterval);
+    timer1_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer1_, &QTimer::timeout, &window, tick);
 }
 
 void BoardView::showAll()
@@ -30,6 +36,11 @@ void BoardView::showBoxes()
     }
 }
 
+void BoardView::stopTimer()
+{
+    timer1_.stop();
+}
+
 void BoardView::show(Control control, int box)
 {
     const BoardControls& state = board_.controls();
@@ -37,7 +48,7 @@ void BoardView::show(Control control, int box)
     case Control::Label1:
         widgets_.label1.setText(QString::fromStdString(state.label1Caption));
         widgets_.label1.adjustSize();
-        describeBoxes();
+        widgets_.boxes.describe(board_);
         break;
     case Control::Label2:
         widgets_.label2.setText(QString::fromStdString(state.label2Caption));
@@ -53,11 +64,11 @@ void BoardView::show(Control control, int box)
         break;
     case Control::Timer1:
         if (!state.timer1Enabled) {
-            widgets_.timer1.stop();
-        } else if (!widgets_.timer1.isActive()) {
-            widgets_.timer1.start();
+            timer1_.stop();
+        } else if (!timer1_.isActive()) {
+            timer1_.start();
         }
-        describeBoxes();
+        widgets_.boxes.describe(board_);
         break;
     case Control::Command1:
         widgets_.command1.setText(QString::fromStdString(state.command1Caption));
@@ -67,10 +78,10 @@ void BoardView::show(Control control, int box)
         enable(widgets_.command33, state.command33Enabled);
         break;
     case Control::Box: {
-        FaceButton& button = *widgets_.boxes.at(boxIndex(box));
+        FaceButton& button = widgets_.boxes.at(box);
         enable(button, state.box(box).enabled);
         button.setFaceColour(toQColor(state.box(box).colour, window_.palette()));
-        describeBox(box);
+        widgets_.boxes.describe(board_, box);
         break;
     }
     }
@@ -86,32 +97,6 @@ void BoardView::enable(QWidget& control, bool enabled)
         control.clearFocus();
     }
     control.setEnabled(enabled);
-}
-
-void BoardView::describeBoxes()
-{
-    for (int box = 0; box < kBoxCount; ++box) {
-        describeBox(box);
-    }
-}
-
-void BoardView::describeBox(int box)
-{
-    FaceButton& button = *widgets_.boxes.at(boxIndex(box));
-    QString description = board_.controls().box(box).colour == kOpenedColour
-                              ? QStringLiteral("Opened in this game")
-                              : QStringLiteral("Not opened");
-    // A player who cannot see the board hears the target wherever the
-    // focus is during a game, starting with the box a start moves it to.
-    if (board_.gameInProgress()) {
-        description += QStringLiteral(". ") + widgets_.label4.text() + QLatin1Char(' ') +
-                       widgets_.label1.text();
-    }
-    // Each change is an event a screen reader must work through: a flood of
-    // unchanged ones kept Orca minutes behind the game.
-    if (description != button.accessibleDescription()) {
-        button.setAccessibleDescription(description);
-    }
 }
 
 } // namespace numorra::ui

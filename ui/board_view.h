@@ -2,7 +2,8 @@
 
 #include "board/board.h"
 
-#include <array>
+#include <chrono>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -12,42 +13,47 @@ class QWidget;
 
 namespace numorra::ui {
 
-class FaceButton;
+class BoxGrid;
 
-// The widgets that show a board's controls.
+// The widgets that show a board's controls, kept by type as they are built.
 struct BoardWidgets {
-    QLabel& label1;
-    QLabel& label2;
-    QLabel& label4;
+    QLabel& label3;
     QLineEdit& text1;
-    QLineEdit& text2;
     QPushButton& command1;
     QPushButton& command33;
-    std::array<FaceButton*, kBoxCount> boxes;
-    QTimer& timer1;
+    QLabel& label2;
+    QLabel& label4;
+    QLabel& label1;
+    QLabel& label5;
+    QLineEdit& text2;
+    BoxGrid& boxes;
 };
 
 // Shows what a board's controls hold on the window's widgets as they
-// change, and tells a screen reader what each box is: never its number.
+// change, and runs the window's timer, Timer1, while the board has it
+// enabled.
 class BoardView final : public BoardObserver {
 public:
-    // `window` holds the focus and the theme's palette.
-    BoardView(const Board& board, BoardWidgets widgets, QWidget& window);
+    // `window` holds the focus and the theme's palette, and owns Timer1; each
+    // of its ticks runs `tick`.
+    BoardView(const Board& board, BoardWidgets widgets, QWidget& window,
+              std::chrono::milliseconds tickInterval, const std::function<void()>& tick);
 
     void showAll();
     // The theme's button face changed: the boxes that show it with it.
     void showBoxes();
+    // The window is being unloaded: no tick may reach its board any more.
+    void stopTimer();
     void controlChanged(ControlChange change) override { show(change.control, change.box); }
 
 private:
     void show(Control control, int box = -1);
     void enable(QWidget& control, bool enabled);
-    void describeBoxes();
-    void describeBox(int box);
 
     const Board& board_;
     BoardWidgets widgets_;
     QWidget& window_;
+    QTimer& timer1_;
 };
 
 } // namespace numorra::ui

@@ -3,9 +3,9 @@
 #include "ui/board_face.h"
 #include "ui/board_menu.h"
 #include "ui/board_view.h"
-#include "ui/design_widgets.h"
+#include "ui/box_grid.h"
+#include "ui/control_builder.h"
 #include "ui/face_button.h"
-#include "ui/grid_keys.h"
 #include "ui/handler_guard.h"
 #include "ui/icons.h"
 #include "ui/qt_text.h"
@@ -17,34 +17,37 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTimer>
 
-#include <algorithm>
-#include <string>
+#include <array>
 
 namespace numorra::ui {
 
-namespace {
-
-// The name of a menu item's handler: the item's own name and "_Click".
-std::string handlerOf(MenuCommand command)
+std::span<const MenuItem> BoardWindow::menuItems()
 {
-    const auto* item = std::ranges::find(boardMenu(), command, &MenuItemDesign::command);
-    return std::string(item->name) + "_Click";
+    // Menu texts are the game's own words and keep its own spelling,
+    // "&Backgound Colors" among them. A leaf's handler is named for it: the
+    // item's name and "_Click".
+    static constexpr auto kItems = std::to_array<MenuItem>({
+        {"game", "", "&Game", "", MenuMark::None, {}},
+        {"startgame", "game", "Start Game", "F2", MenuMark::None, &BoardWindow::startgame_Click},
+        {"stopgame", "game", "Stop Game", "F4", MenuMark::None, &BoardWindow::stopgame_Click},
+        {"exit", "game", "&Exit", "", MenuMark::None, &BoardWindow::exit_Click},
+        {"options", "", "&Options", "", MenuMark::None, {}},
+        {"levels", "options", "&Levels", "", MenuMark::None, {}},
+        {"easy", "levels", "Easy", "", MenuMark::OwnLevel, Level::Easy},
+        {"medium", "levels", "Medium", "", MenuMark::OwnLevel, Level::Medium},
+        {"hard", "levels", "Hard", "", MenuMark::OwnLevel, Level::Hard},
+        {"backgroundcolors", "options", "&Backgound Colors", "", MenuMark::None, {}},
+        {"default", "backgroundcolors", "Default", "", MenuMark::UntilCustomColours,
+         &BoardWindow::default_Click},
+        {"customcolors", "backgroundcolors", "Custom Colors", "", MenuMark::FromCustomColours,
+         &BoardWindow::customcolors_Click},
+        {"help", "", "&Help", "", MenuMark::None, {}},
+        {"howtoplay", "help", "How To Play ?", "", MenuMark::None, &BoardWindow::howtoplay_Click},
+        {"about", "help", "About", "", MenuMark::None, &BoardWindow::about_Click},
+    });
+    return kItems;
 }
-
-int firstBoxInTabOrder()
-{
-    int first = 0;
-    for (int box = 1; box < kBoxCount; ++box) {
-        if (boxTabIndex(box) < boxTabIndex(first)) {
-            first = box;
-        }
-    }
-    return first;
-}
-
-} // namespace
 
 BoardWindow::BoardWindow(Board& board, const Services& services)
     : board_(board), messages_(services.messageBox(this)),
@@ -64,36 +67,31 @@ BoardWindow::BoardWindow(Board& board, const Services& services)
     setCentralWidget(client_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(services.tickInterval);
-    timer1_->setTimerType(Qt::PreciseTimer);
-    connect(timer1_, &QTimer::timeout, this, &BoardWindow::Timer1_Timer);
-
-    controls_ = std::make_unique<DesignWidgets>(boardControls(), *client_);
-    command1_ = &controls_->get<QPushButton>("Command1");
-    command33_ = &controls_->get<QPushButton>("Command33");
+    ControlBuilder build(*client_);
+    const BoardDesign& design = boardDesign();
+    const BoardWidgets widgets{
+        build.label(design.label3),     build.textBox(design.text1), build.button(design.command1),
+        build.button(design.command33), build.label(design.label2),  build.label(design.label4),
+        build.label(design.label1),     build.label(design.label5),  build.textBox(design.text2),
+        *new BoxGrid(*client_, build),
+    };
+    command1_ = &widgets.command1;
+    boxes_ = &widgets.boxes;
     // Alt+G belongs to the Game menu; Stop has F4 of its own.
-    command33_->setShortcut(QKeySequence());
-    buildBoxes(*controls_);
-    controls_->applyTabOrder();
-    nameControls(*controls_);
-    menu_ = new BoardMenu(*menuBar(), level());
-    connect(menu_, &BoardMenu::chosen, this, &BoardWindow::run);
-    connectButtons();
-    new GridKeys(boxes_, this);
+    widgets.command33.setShortcut(QKeySequence());
+    build.applyTabOrder();
+    describeControls(widgets);
+    menu_ = new BoardMenu(*menuBar(), menuItems(), level(),
+                          [this](const MenuItem& item) { run(item); });
+    connectButtons(widgets);
     auto* returnPresses = new ReturnPresses(this);
     for (QPushButton* button : client_->findChildren<QPushButton*>()) {
         returnPresses->watch(*button);
     }
 
-    face_ = std::make_unique<BoardFace>(*this, *client_, *controls_);
-    view_ = std::make_unique<BoardView>(
-        board_,
-        BoardWidgets{controls_->get<QLabel>("Label1"), controls_->get<QLabel>("Label2"),
-                     controls_->get<QLabel>("Label4"), controls_->get<QLineEdit>("Text1"),
-                     controls_->get<QLineEdit>("Text2"), *command1_, *command33_, boxes_, *timer1_},
-        *this);
+    face_ = std::make_unique<BoardFace>(*this, *client_, build.colouredLabels());
+    view_ = std::make_unique<BoardView>(board_, widgets, *this, services.tickInterval,
+                                        [this] { Timer1_Timer(); });
     board_.load(*view_, *messages_);
     attached_ = true;
     view_->showAll();
@@ -113,100 +111,82 @@ Colour BoardWindow::backgroundColour() const
 
 void BoardWindow::tearDown()
 {
-    timer1_->stop();
+    view_->stopTimer();
     if (attached_) {
         attached_ = false;
         board_.unload();
     }
 }
 
-void BoardWindow::buildBoxes(DesignWidgets& controls)
-{
-    for (int box = 0; box < kBoxCount; ++box) {
-        const BoxPlace& place = kBoxPlaces.at(boxIndex(box));
-        auto* button = new FaceButton(client_);
-        button->setObjectName(toQString(place.name));
-        button->setGeometry(boxPlace(box).toPixels());
-        button->setAccessibleName(
-            QStringLiteral("Box, row %1, column %2").arg(place.row).arg(place.column));
-        boxes_.at(boxIndex(box)) = button;
-        controls.addToTabOrder(boxTabIndex(box), *button);
-    }
-}
-
-void BoardWindow::nameControls(const DesignWidgets& controls)
+void BoardWindow::describeControls(const BoardWidgets& widgets)
 {
     // The counters are read with the headings beside them on screen.
-    auto& text1 = controls.get<QLineEdit>("Text1");
-    auto& text2 = controls.get<QLineEdit>("Text2");
-    auto& label5 = controls.get<QLabel>("Label5");
-    controls.get<QLabel>("Label3").setBuddy(&text1);
-    controls.get<QLabel>("Label4").setBuddy(&controls.get<QLabel>("Label1"));
-    label5.setBuddy(&text2);
+    widgets.label3.setBuddy(&widgets.text1);
+    widgets.label4.setBuddy(&widgets.label1);
+    widgets.label5.setBuddy(&widgets.text2);
     // Spelt out, as a screen reader would stumble over the heading's own.
-    text1.setAccessibleName(QStringLiteral("Time remaining, in seconds"));
-    text2.setAccessibleName(label5.text().chopped(1));
-    command1_->setAccessibleDescription(QStringLiteral("Starts a game (F2)"));
-    command33_->setAccessibleDescription(QStringLiteral("Stops the game (F4)"));
+    widgets.text1.setAccessibleName(QStringLiteral("Time remaining, in seconds"));
+    widgets.text2.setAccessibleName(widgets.label5.text().chopped(1));
+    widgets.command1.setAccessibleDescription(QStringLiteral("Starts a game (F2)"));
+    widgets.command33.setAccessibleDescription(QStringLiteral("Stops the game (F4)"));
 }
 
-void BoardWindow::connectButtons()
+void BoardWindow::connectButtons(const BoardWidgets& widgets)
 {
-    connect(command1_, &QPushButton::clicked, this,
+    connect(&widgets.command1, &QPushButton::clicked, this,
             [this] { handle("Command1_Click", [this] { board_.Command1_Click(); }); });
-    connect(command33_, &QPushButton::clicked, this,
+    connect(&widgets.command33, &QPushButton::clicked, this,
             [this] { handle("Command33_Click", [this] { board_.Command33_Click(); }); });
-    for (int box = 0; box < kBoxCount; ++box) {
-        const std::string name = std::string(kBoxPlaces.at(boxIndex(box)).name) + "_Click";
-        connect(boxes_.at(boxIndex(box)), &QPushButton::clicked, this,
-                [this, box, name] { handle(name.c_str(), [this, box] { board_.boxClick(box); }); });
-    }
+    connect(boxes_, &BoxGrid::clicked, this, [this](int box) {
+        handle(std::string(kBoxPlaces.at(boxIndex(box)).name) + "_Click",
+               [this, box] { board_.boxClick(box); });
+    });
 }
 
-void BoardWindow::run(MenuCommand command)
+void BoardWindow::run(const MenuItem& item)
 {
-    handle(handlerOf(command).c_str(), [this, command] {
-        switch (command) {
-        case MenuCommand::StartGame:
-            board_.startgame_Click();
-            break;
-        case MenuCommand::StopGame:
-            board_.stopgame_Click();
-            break;
-        case MenuCommand::Exit:
-            emit exitChosen();
-            break;
-        case MenuCommand::Easy:
-        case MenuCommand::Medium:
-        case MenuCommand::Hard:
-            emit levelChosen(*levelOf(command));
-            break;
-        case MenuCommand::DefaultColour:
-            face_->paint(kFreshColour);
-            break;
-        case MenuCommand::CustomColours:
-            customcolors_Click();
-            break;
-        case MenuCommand::HowToPlay:
-            howtoplay_Click();
-            break;
-        case MenuCommand::About:
-            emit aboutChosen();
-            break;
-        case MenuCommand::None:
-            break;
+    handle(std::string(item.name) + "_Click", [this, &item] {
+        if (const auto* handler = std::get_if<void (BoardWindow::*)()>(&item.action)) {
+            (this->**handler)();
+        } else if (const auto* level = std::get_if<Level>(&item.action)) {
+            emit levelChosen(*level);
         }
     });
 }
 
-void BoardWindow::Timer1_Timer()
+void BoardWindow::startgame_Click()
 {
-    handle("Timer1_Timer", [this] { board_.timerTick(); });
+    board_.startgame_Click();
 }
 
-void BoardWindow::handle(const char* name, const std::function<void()>& handler)
+void BoardWindow::stopgame_Click()
 {
-    guard_->run(name, handler);
+    board_.stopgame_Click();
+}
+
+void BoardWindow::exit_Click()
+{
+    emit exitChosen();
+}
+
+void BoardWindow::default_Click()
+{
+    face_->paint(kFreshColour);
+}
+
+void BoardWindow::about_Click()
+{
+    emit aboutChosen();
+}
+
+void BoardWindow::Timer1_Timer()
+{
+    handle("Timer1_Timer", [this] { board_.Timer1_Timer(); });
+}
+
+void BoardWindow::handle(const std::string& name, const std::function<void()>& handler)
+{
+    guard_->run(name.c_str(), handler);
     settleFocus();
 }
 
@@ -223,7 +203,7 @@ void BoardWindow::settleFocus()
     // A game has started: the player goes on to the boxes. A game has
     // ended: Start, now "Next Number", is the one thing left to press.
     if (board_.gameInProgress()) {
-        boxes_.at(boxIndex(firstBoxInTabOrder()))->setFocus(Qt::TabFocusReason);
+        boxes_->firstInTabOrder().setFocus(Qt::TabFocusReason);
     } else {
         command1_->setFocus(Qt::TabFocusReason);
     }

@@ -2,32 +2,32 @@
 
 #include "board/board.h"
 #include "ui/colour_picker.h"
-#include "ui/design.h"
 #include "ui/services.h"
 
 #include <QMainWindow>
 
-#include <array>
 #include <functional>
 #include <memory>
+#include <span>
+#include <string>
 
 class QPushButton;
-class QTimer;
 
 namespace numorra::ui {
 
 class BoardFace;
 class BoardMenu;
 class BoardView;
-class DesignWidgets;
-class FaceButton;
+class BoxGrid;
 class HandlerGuard;
+struct BoardWidgets;
+struct MenuItem;
 
 // The board window of one level, built from the design each time it is
-// loaded: it puts the controls, the menu, the view of the board and the
-// face together, hands each event to its board or its own handlers, and
-// keeps the focus where the player can use it. What concerns the other
-// windows it says through its signals.
+// loaded: it puts the controls, the boxes, the menu, the view of the board
+// and the face together, runs each event through its board or its own
+// handlers, and keeps the focus where the player can use it. What concerns
+// the other windows it says through its signals.
 class BoardWindow final : public QMainWindow {
     Q_OBJECT
 
@@ -53,6 +53,7 @@ signals:
     void closed();
 
 public slots:
+    // A tick of Timer1.
     void Timer1_Timer();
 
 protected:
@@ -60,18 +61,25 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void buildBoxes(DesignWidgets& controls);
-    void nameControls(const DesignWidgets& controls);
-    void connectButtons();
+    // The menu tree, one row an item, each with what it does.
+    static std::span<const MenuItem> menuItems();
+
+    void describeControls(const BoardWidgets& widgets);
+    void connectButtons(const BoardWidgets& widgets);
 
     // Runs one of the window's event handlers, then leaves the focus on
     // something the player can use.
-    void handle(const char* name, const std::function<void()>& handler);
+    void handle(const std::string& name, const std::function<void()>& handler);
     void settleFocus();
-    void run(MenuCommand command);
+    void run(const MenuItem& item);
 
+    void startgame_Click();
+    void stopgame_Click();
+    void exit_Click();
+    void default_Click();
     void customcolors_Click();
     void howtoplay_Click();
+    void about_Click();
 
     Board& board_;
     std::unique_ptr<MessageBox> messages_;
@@ -79,12 +87,9 @@ private:
     std::unique_ptr<ColourPicker> commonDialog1_;
 
     QWidget* client_ = nullptr;
-    QTimer* timer1_ = nullptr;
     QPushButton* command1_ = nullptr;
-    QPushButton* command33_ = nullptr;
-    std::array<FaceButton*, kBoxCount> boxes_{};
+    BoxGrid* boxes_ = nullptr;
     BoardMenu* menu_ = nullptr;
-    std::unique_ptr<DesignWidgets> controls_;
     std::unique_ptr<BoardFace> face_;
     std::unique_ptr<BoardView> view_;
     bool attached_ = false;

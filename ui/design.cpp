@@ -3,8 +3,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-#include <stdexcept>
-#include <string>
+#include <array>
 
 namespace numorra::ui {
 
@@ -14,34 +13,21 @@ constexpr double kSmall = 8.25;
 constexpr double kLarge = 9.75;
 constexpr Colour kDarkRed = rgbColour(192, 0, 0);
 
-// Captions and menu texts are the game's own words and keep its own
-// spelling, "Time Remaing" and "&Backgound Colors" among them: players know
-// the game by them, so they are not to be corrected.
-constexpr std::array<ControlDesign, 9> kBoardControls{{
-    {"Label3", ControlKind::Label, {120, 120, 1215, 195}, "Time Remaing", kSmall, {}, true, 45},
-    {"Text1", ControlKind::TextBox, {480, 480, 495, 285}, "", kSmall, {}, true, 1},
-    {"Command1", ControlKind::Button, {2280, 120, 3495, 375}, "", 0, {}, true, 3},
-    {"Command33", ControlKind::Button, {2280, 480, 3495, 375}, kStopCaption, 0, {}, true, 44},
-    {"Label2", ControlKind::Label, {2520, 120, 45, 195}, "", 0, {}, false, 2},
-    {"Label4",
-     ControlKind::Label,
-     {120, 960, 1800, 195},
-     "Find out this number:",
-     kSmall,
-     {},
-     true,
-     46},
-    {"Label1", ControlKind::Label, {1920, 960, 135, 240}, "", kLarge, kDarkRed, true, 0},
-    {"Label5",
-     ControlKind::Label,
-     {2640, 960, 2415, 195},
-     "This is your chance number:",
-     kSmall,
-     {},
-     true,
-     48},
-    {"Text2", ControlKind::TextBox, {5040, 960, 495, 285}, "", kSmall, {}, true, 47},
-}};
+// Captions are the game's own words and keep its own spelling, "Time
+// Remaing" among them: players know the game by them, so they are not to be
+// corrected.
+constexpr BoardDesign kBoardDesign{
+    .label3 = {"Label3", {120, 120, 1215, 195}, "Time Remaing", kSmall, {}, true, 45},
+    .text1 = {"Text1", {480, 480, 495, 285}, "", kSmall, {}, true, 1},
+    .command1 = {"Command1", {2280, 120, 3495, 375}, "", 0, {}, true, 3},
+    .command33 = {"Command33", {2280, 480, 3495, 375}, kStopCaption, 0, {}, true, 44},
+    .label2 = {"Label2", {2520, 120, 45, 195}, "", 0, {}, false, 2},
+    .label4 = {"Label4", {120, 960, 1800, 195}, "Find out this number:", kSmall, {}, true, 46},
+    .label1 = {"Label1", {1920, 960, 135, 240}, "", kLarge, kDarkRed, true, 0},
+    .label5 =
+        {"Label5", {2640, 960, 2415, 195}, "This is your chance number:", kSmall, {}, true, 48},
+    .text2 = {"Text2", {5040, 960, 495, 285}, "", kSmall, {}, true, 47},
+};
 
 // Tab indices in box order: Command2 to Command31 come first, then
 // Command37 to Command45, and Command32 last of all.
@@ -56,38 +42,19 @@ constexpr int kBoxPitch = 720;
 constexpr int kGridLeft = 120;
 constexpr int kGridTop = 1320;
 
-constexpr std::array<MenuItemDesign, 15> kBoardMenu{{
-    {"game", "", "&Game", "", MenuMark::None, MenuCommand::None},
-    {"startgame", "game", "Start Game", "F2", MenuMark::None, MenuCommand::StartGame},
-    {"stopgame", "game", "Stop Game", "F4", MenuMark::None, MenuCommand::StopGame},
-    {"exit", "game", "&Exit", "", MenuMark::None, MenuCommand::Exit},
-    {"options", "", "&Options", "", MenuMark::None, MenuCommand::None},
-    {"levels", "options", "&Levels", "", MenuMark::None, MenuCommand::None},
-    {"easy", "levels", "Easy", "", MenuMark::OwnLevel, MenuCommand::Easy},
-    {"medium", "levels", "Medium", "", MenuMark::OwnLevel, MenuCommand::Medium},
-    {"hard", "levels", "Hard", "", MenuMark::OwnLevel, MenuCommand::Hard},
-    {"backgroundcolors", "options", "&Backgound Colors", "", MenuMark::None, MenuCommand::None},
-    {"default", "backgroundcolors", "Default", "", MenuMark::On, MenuCommand::DefaultColour},
-    {"customcolors", "backgroundcolors", "Custom Colors", "", MenuMark::Off,
-     MenuCommand::CustomColours},
-    {"help", "", "&Help", "", MenuMark::None, MenuCommand::None},
-    {"howtoplay", "help", "How To Play ?", "", MenuMark::None, MenuCommand::HowToPlay},
-    {"about", "help", "About", "", MenuMark::None, MenuCommand::About},
-}};
-
-constexpr std::array<ControlDesign, 5> kAboutControls{{
-    {"Image1", ControlKind::Image, {360, 240, 480, 480}, "", 0, {}, true, -1},
-    {"Label1", ControlKind::Label, {1080, 240, 2985, 360}, kBoardCaption, 13.5, {}, true, 0},
-    {"Label2", ControlKind::Label, {960, 840, 3015, 300}, "Made By Ombrevale", 12, {}, true, 1},
-    {"Label4", ControlKind::Label, {0, 1920, 4560, 240}, kAuthorAddress, kLarge, {}, true, 2},
-    {"Command1", ControlKind::GraphicalButton, {3240, 2520, 1215, 495}, "&OK", 0, {}, true, 3},
-}};
+constexpr AboutDesign kAboutDesign{
+    .image1 = {"Image1", {360, 240, 480, 480}, "", 0, {}, true, -1},
+    .label1 = {"Label1", {1080, 240, 2985, 360}, kBoardCaption, 13.5, {}, true, 0},
+    .label2 = {"Label2", {960, 840, 3015, 300}, "Made By Ombrevale", 12, {}, true, 1},
+    .label4 = {"Label4", {0, 1920, 4560, 240}, kAuthorAddress, kLarge, {}, true, 2},
+    .command1 = {"Command1", {3240, 2520, 1215, 495}, "&OK", 0, {}, true, 3},
+};
 
 } // namespace
 
-const std::array<ControlDesign, 9>& boardControls()
+const BoardDesign& boardDesign()
 {
-    return kBoardControls;
+    return kBoardDesign;
 }
 
 TwipsRect boxPlace(int box)
@@ -102,28 +69,9 @@ int boxTabIndex(int box)
     return kBoxTabIndices.at(boxIndex(box));
 }
 
-std::optional<Level> levelOf(MenuCommand command)
+const AboutDesign& aboutDesign()
 {
-    switch (command) {
-    case MenuCommand::Easy:
-        return Level::Easy;
-    case MenuCommand::Medium:
-        return Level::Medium;
-    case MenuCommand::Hard:
-        return Level::Hard;
-    default:
-        return std::nullopt;
-    }
-}
-
-const std::array<MenuItemDesign, 15>& boardMenu()
-{
-    return kBoardMenu;
-}
-
-const std::array<ControlDesign, 5>& aboutControls()
-{
-    return kAboutControls;
+    return kAboutDesign;
 }
 
 namespace {

@@ -7,7 +7,6 @@
 #include <QFont>
 #include <QRect>
 
-#include <array>
 #include <optional>
 #include <string_view>
 
@@ -30,16 +29,11 @@ struct TwipsRect {
     }
 };
 
-// A push button has the style's standard face; a graphical one shows a
-// colour of its own (FaceButton).
-enum class ControlKind { Image, Label, TextBox, Button, GraphicalButton };
-
 // One control of a window as it stands when the window is built. Texts the
 // board drives (captions of Label1, Label2, Command1; Text1, Text2) are left
 // empty here: they come from the board's own design state.
 struct ControlDesign {
     std::string_view name;
-    ControlKind kind;
     TwipsRect place;
     std::string_view text;
     double points; // 0 for the window's own font
@@ -51,43 +45,15 @@ struct ControlDesign {
 inline constexpr TwipsRect kBoardClient{0, 0, 5835, 4800};
 inline constexpr std::string_view kStopCaption = "Stop &Game.";
 
-// Every control of a board window but the boxes.
-const std::array<ControlDesign, 9>& boardControls();
+// Every control of a board window but the boxes, in the order they are built.
+struct BoardDesign {
+    ControlDesign label3, text1, command1, command33, label2, label4, label1, label5, text2;
+};
+const BoardDesign& boardDesign();
 
 // The boxes: 41 x 33 pixels on a 720-twip pitch, placed by their grid place.
 TwipsRect boxPlace(int box);
 int boxTabIndex(int box);
-
-enum class MenuMark { None, Off, On, OwnLevel };
-
-// What a leaf of the menu tree does; a submenu does nothing of its own.
-enum class MenuCommand {
-    None,
-    StartGame,
-    StopGame,
-    Exit,
-    Easy,
-    Medium,
-    Hard,
-    DefaultColour,
-    CustomColours,
-    HowToPlay,
-    About,
-};
-
-// The level a level item switches to, if `command` is one.
-std::optional<Level> levelOf(MenuCommand command);
-
-struct MenuItemDesign {
-    std::string_view name;
-    std::string_view parent; // empty for the menu bar
-    std::string_view caption;
-    std::string_view shortcut;
-    MenuMark mark;
-    MenuCommand command;
-};
-
-const std::array<MenuItemDesign, 15>& boardMenu();
 
 inline constexpr TwipsRect kAboutClient{0, 0, 4680, 3165};
 inline constexpr Colour kAboutBackground = rgbColour(0xE0, 0xE0, 0xE0);
@@ -95,7 +61,10 @@ inline constexpr Colour kAboutBackground = rgbColour(0xE0, 0xE0, 0xE0);
 // colour is on this face.
 inline constexpr Colour kAboutText = rgbColour(0, 0, 0);
 
-const std::array<ControlDesign, 5>& aboutControls();
+struct AboutDesign {
+    ControlDesign image1, label1, label2, label4, command1;
+};
+const AboutDesign& aboutDesign();
 
 // The design's bold face at a size in points, with metric-compatible
 // substitutes where the face itself is missing.

@@ -136,7 +136,7 @@ TEST(LoadAndUnload, ControlsStartFromTheDesignWhileTheFieldsStay)
     game.click(0); // a win
     game.board.unload();
     EXPECT_THROW(game.board.Command1_Click(), std::logic_error);
-    EXPECT_THROW(game.board.timerTick(), std::logic_error);
+    EXPECT_THROW(game.board.Timer1_Timer(), std::logic_error);
 
     game.board.load(game, game);
     EXPECT_THROW(game.board.load(game, game), std::logic_error);

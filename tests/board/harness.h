@@ -82,7 +82,7 @@ public:
     void ticks(int count)
     {
         for (int i = 0; i < count; ++i) {
-            board.timerTick();
+            board.Timer1_Timer();
         }
         checkStep();
     }
