@@ -13,7 +13,9 @@ set -euo pipefail
 
 play=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
+  qt6-base-dev qt6-base-dev-tools
+  # the icons are drawn from their vector art when the game is built
+  qt6-svg-dev
   # a metric-compatible sans-serif face for the board's bold labels
   fonts-liberation fonts-dejavu-core
 )

@@ -2,98 +2,104 @@
 
 #include <QGuiApplication>
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
-#include <QSvgRenderer>
+#include <QResource>
 
-#include <map>
-#include <memory>
+#include <algorithm>
+#include <array>
 #include <stdexcept>
+#include <string>
 #include <utility>
-
-// The icons are compiled into the ui library; a static library's resources
-// must be registered by hand before the first use.
-static void registerIconResources()
-{
-    Q_INIT_RESOURCE(resources);
-}
 
 namespace numorra::ui {
 
 namespace {
 
-// Renders an SVG resource at exactly the size asked for.
-class SvgIconEngine final : public QIconEngine {
+// The sizes a window system is offered for a window's icon: the usual small
+// ones. The build draws each of them, and each at twice its size.
+constexpr auto kWindowIconSizes = std::to_array({NUMORRA_WINDOW_ICON_SIZES});
+
+// An icon whose pixels were drawn from its vector art at build time, at the
+// window sizes and twice them; any other size is scaled from the next larger
+// drawing.
+class DrawnIconEngine final : public QIconEngine {
 public:
-    explicit SvgIconEngine(const QString& resource)
-        : resource_(resource), renderer_(std::make_shared<QSvgRenderer>(resource))
+    explicit DrawnIconEngine(QString name) : name_(std::move(name))
     {
-        if (!renderer_->isValid()) {
-            throw std::runtime_error("the icon " + resource.toStdString() + " cannot be read");
+        for (const int size : kWindowIconSizes) {
+            for (const int pixels : {size, 2 * size}) {
+                if (const QResource drawn(fileAt(pixels));
+                    !drawn.isValid() || drawn.uncompressedSize() != 4LL * pixels * pixels) {
+                    throw std::runtime_error("the icon " + fileAt(pixels).toStdString() +
+                                             " was not built into the program");
+                }
+            }
         }
     }
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode /*mode*/,
-               QIcon::State /*state*/) override
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
-        renderer_->render(painter, rect);
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
 
-    // Drawn once per size: the window system asks for the same sizes again
-    // whenever a window is created or shown.
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override
     {
-        const auto key = std::make_pair(size.width(), size.height());
-        if (const auto drawn = drawn_.find(key); drawn != drawn_.end()) {
-            return drawn->second;
+        const int wanted = std::max(size.width(), size.height());
+        int drawn = 2 * kWindowIconSizes.back();
+        for (const int windowSize : kWindowIconSizes) {
+            for (const int pixels : {windowSize, 2 * windowSize}) {
+                if (pixels >= wanted && pixels < drawn) {
+                    drawn = pixels;
+                }
+            }
         }
-        QPixmap image(size);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        paint(&painter, image.rect(), mode, state);
-        painter.end();
-        drawn_.emplace(key, image);
-        return image;
+        const QByteArray pixels = QResource(fileAt(drawn)).uncompressedData();
+        const QPixmap image =
+            // A copy: the image would otherwise keep pointing into `pixels`.
+            QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.constData()), drawn,
+                                      drawn, QImage::Format_ARGB32_Premultiplied)
+                                   .copy());
+        return drawn == size.width() && drawn == size.height()
+                   ? image
+                   : image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
 
-    // The sizes a window system asks for when it wants a set of bitmaps (the
-    // X11 window icon): the usual small ones. Any other size is still drawn
-    // on request, and drawing the largest ones for every window made a
-    // noticeable part of start-up.
     QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override
     {
-        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+        QList<QSize> sizes;
+        for (const int size : kWindowIconSizes) {
+            sizes.append({size, size});
+        }
+        return sizes;
     }
 
-    QIconEngine* clone() const override { return new SvgIconEngine(resource_); }
-    QString key() const override { return QStringLiteral("numorra-svg"); }
+    QIconEngine* clone() const override { return new DrawnIconEngine(name_); }
+    QString key() const override { return QStringLiteral("numorra-drawn"); }
 
 private:
-    QString resource_;
-    std::shared_ptr<QSvgRenderer> renderer_;
-    std::map<std::pair<int, int>, QPixmap> drawn_;
-};
+    QString fileAt(int pixels) const
+    {
+        return QStringLiteral(":/icons/%1-%2.argb").arg(name_).arg(pixels);
+    }
 
-QIcon iconFrom(const QString& resource)
-{
-    registerIconResources();
-    return QIcon(new SvgIconEngine(resource));
-}
+    QString name_;
+};
 
 } // namespace
 
 QIcon applicationIcon()
 {
-    // Once the program has made it its icon, every window shares that one
-    // and the sizes it has already drawn.
+    // Once the program has made it its icon, every window shares that one.
     if (QIcon shared = QGuiApplication::windowIcon(); !shared.isNull()) {
         return shared;
     }
-    return iconFrom(QStringLiteral(":/icons/numorra.svg"));
+    return QIcon(new DrawnIconEngine(QStringLiteral("numorra")));
 }
 
 QIcon aboutIcon()
 {
-    return iconFrom(QStringLiteral(":/icons/aboutme.svg"));
+    return QIcon(new DrawnIconEngine(QStringLiteral("aboutme")));
 }
 
 } // namespace numorra::ui

@@ -4,7 +4,7 @@
 
 namespace numorra::ui {
 
-// Both icons are vector art, drawn afresh at every size and pixel ratio.
+// Both icons are vector art, drawn to pixels when the game is built.
 QIcon applicationIcon(); // the badge of rings
 QIcon aboutIcon();       // the smiley of the About window
 

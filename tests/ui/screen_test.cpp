@@ -1,14 +1,16 @@
 // The windows as drawn, at the screen scale the test is run with
 // (QT_SCALE_FACTOR): that many device pixels per logical pixel, icons
-// drawn at that resolution, no control clipped or overlapping another, every
-// enabled text readable at 4.5:1 under a light and a dark theme and on a
-// player's own colour, and a focus mark that stands out on every box.
+// that are their vector art drawn at that resolution, no control clipped or overlapping another,
+// every enabled text readable at 4.5:1 under a light and a dark theme and on a player's own colour,
+// and a focus mark that stands out on every box.
 #include "tests/ui/program.h"
 #include "ui/colours.h"
 #include "ui/contrast.h"
 #include "ui/face_button.h"
 
+#include <QPainter>
 #include <QStyle>
+#include <QSvgRenderer>
 
 #include <map>
 #include <optional>
@@ -50,10 +52,32 @@ double scale()
                : 1.0;
 }
 
-// Icons drawn at the scale, and no control clipped or overlapping another.
-void verifyLaidOut(QWidget* window, QWidget* client)
+// An icon's vector art, drawn `pixels` square for the screen's scale.
+QImage art(const char* name, double pixels)
 {
-    QCOMPARE(window->windowIcon().pixmap(QSize(16, 16), scale()).size(), QSize(16, 16) * scale());
+    QImage drawn(qRound(pixels), qRound(pixels), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    QSvgRenderer(QStringLiteral(NUMORRA_ICON_DIR "/%1.svg").arg(name)).render(&painter);
+    painter.end();
+    drawn.setDevicePixelRatio(scale());
+    return drawn;
+}
+
+// At each size a window system is offered, the icon is its art drawn at the
+// scale, pixel for pixel.
+void verifyArt(const QIcon& icon, const char* name)
+{
+    for (const int size : {16, 24, 32, 48, 64}) {
+        const QImage shown = icon.pixmap(QSize(size, size), scale()).toImage();
+        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 art(name, size * scale()));
+    }
+}
+
+// No control clipped or overlapping another.
+void verifyLaidOut(QWidget* client)
+{
     QList<QWidget*> shown;
     for (QWidget* child : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->isVisible()) {
@@ -173,21 +197,22 @@ void ScreenTest::theWindowsAreLaidOut()
 {
     Program program;
     auto* client = program.control<QWidget>("client");
-    verifyLaidOut(program.board(), client);
+    verifyLaidOut(client);
     // The widest target, then "&Next Number" once the time is up.
     program.startWithTarget(554);
     while (program.control<QWidget>("Command33")->isEnabled()) {
         program.board()->Timer1_Timer();
     }
     QCOMPARE(program.control<QPushButton>("Command1")->text(), QStringLiteral("&Next Number"));
-    verifyLaidOut(program.board(), client);
+    verifyLaidOut(client);
 
     program.item("about")->trigger();
     AboutWindow* about = program.windows->aboutWindow();
-    verifyLaidOut(about, about);
+    verifyLaidOut(about);
+    verifyArt(program.board()->windowIcon(), "numorra");
+    verifyArt(about->windowIcon(), "aboutme");
     const QPixmap badge = about->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap();
-    QCOMPARE(badge.devicePixelRatio(), scale());
-    QCOMPARE(badge.size(), QSize(32, 32) * scale());
+    QCOMPARE(badge.toImage(), art("numorra", 32 * scale()));
 }
 
 // Under the light theme, the dark one, and the dark one chosen while a

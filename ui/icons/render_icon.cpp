@@ -1,5 +1,8 @@
-// Renders the application's vector icon to a square PNG of a given size, so
-// that desktops which want bitmaps get ones drawn at their own size.
+// Renders a vector icon to a square bitmap of a given size when the game is
+// built: PNG for the desktops that want bitmaps, and for the game's own
+// windows the bare premultiplied ARGB32 pixels (OUTPUT.argb), which it
+// shows without decoding anything.
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -11,7 +14,8 @@
 int main(int argc, char* argv[])
 {
     if (argc != 4) {
-        static_cast<void>(std::fputs("usage: render_icon SOURCE.svg SIZE OUTPUT.png\n", stderr));
+        static_cast<void>(
+            std::fputs("usage: render_icon SOURCE.svg SIZE OUTPUT.png|OUTPUT.argb\n", stderr));
         return EXIT_FAILURE;
     }
     const QString source = QString::fromLocal8Bit(argv[1]);
@@ -31,7 +35,16 @@ int main(int argc, char* argv[])
         painter.setRenderHint(QPainter::Antialiasing);
         renderer.render(&painter);
     }
-    if (!image.save(output, "PNG")) {
+    const bool saved = [&] {
+        if (!output.endsWith(QLatin1String(".argb"))) {
+            return image.save(output, "PNG");
+        }
+        QFile file(output);
+        return file.open(QIODevice::WriteOnly) &&
+               file.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()) ==
+                   image.sizeInBytes();
+    }();
+    if (!saved) {
         static_cast<void>(std::fprintf(stderr, "render_icon: cannot write %s\n", argv[3]));
         return EXIT_FAILURE;
     }
