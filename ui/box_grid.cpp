@@ -44,14 +44,14 @@ FaceButton& BoxGrid::firstInTabOrder() const
     return at(first);
 }
 
-void BoxGrid::describe(const Board& board)
+void BoxGrid::describe(const Board& board) const
 {
     for (int box = 0; box < kBoxCount; ++box) {
         describe(board, box);
     }
 }
 
-void BoxGrid::describe(const Board& board, int box)
+void BoxGrid::describe(const Board& board, int box) const
 {
     QString description = board.controls().box(box).colour == kOpenedColour
                               ? QStringLiteral("Opened in this game")

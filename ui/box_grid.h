@@ -29,8 +29,8 @@ public:
     FaceButton& firstInTabOrder() const;
     // Tells a screen reader what each box is as the board stands: opened or
     // not and, during a game, the target; never its number.
-    void describe(const Board& board);
-    void describe(const Board& board, int box);
+    void describe(const Board& board) const;
+    void describe(const Board& board, int box) const;
 
 signals:
     void clicked(int box);

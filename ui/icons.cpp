@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -55,14 +56,13 @@ public:
             }
         }
         const QByteArray pixels = QResource(fileAt(drawn)).uncompressedData();
-        const QPixmap image =
-            // A copy: the image would otherwise keep pointing into `pixels`.
-            QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.constData()), drawn,
-                                      drawn, QImage::Format_ARGB32_Premultiplied)
-                                   .copy());
-        return drawn == size.width() && drawn == size.height()
-                   ? image
-                   : image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QImage image(drawn, drawn, QImage::Format_ARGB32_Premultiplied);
+        std::memcpy(image.bits(), pixels.constData(),
+                    static_cast<std::size_t>(std::min(pixels.size(), image.sizeInBytes())));
+        if (drawn != size.width() || drawn != size.height()) {
+            image = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        }
+        return QPixmap::fromImage(std::move(image));
     }
 
     QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override

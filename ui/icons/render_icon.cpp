@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 int main(int argc, char* argv[])
@@ -39,10 +40,10 @@ int main(int argc, char* argv[])
         if (!output.endsWith(QLatin1String(".argb"))) {
             return image.save(output, "PNG");
         }
+        QByteArray pixels(image.sizeInBytes(), Qt::Uninitialized);
+        std::memcpy(pixels.data(), image.constBits(), static_cast<std::size_t>(pixels.size()));
         QFile file(output);
-        return file.open(QIODevice::WriteOnly) &&
-               file.write(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()) ==
-                   image.sizeInBytes();
+        return file.open(QIODevice::WriteOnly) && file.write(pixels) == pixels.size();
     }();
     if (!saved) {
         static_cast<void>(std::fprintf(stderr, "render_icon: cannot write %s\n", argv[3]));
