@@ -28,7 +28,7 @@ screenreader_tools=(orca at-spi2-core dbus python3-pyatspi)
 test=(
   "${package[@]}" "${desktop[@]}" libgtest-dev "${screenreader_tools[@]}"
   # install and package checks
-  desktop-file-utils appstream lintian man-db git
+  desktop-file-utils appstream appstream-compose lintian man-db git
 )
 bench=("${play[@]}" xvfb x11-utils xdotool valgrind libbenchmark-dev libx11-dev libxtst-dev python3)
 lint=("${bench[@]}" libgtest-dev clang-format clang-tidy)

@@ -12,17 +12,19 @@ installed_game=$3
 source_dir=$4
 id=example.numorra.Numorra
 stage=$(mktemp -d)
-trap 'rm -rf "$stage" "$stage.changelog" "$stage.user"' EXIT
+trap 'rm -rf "$stage" "$stage.changelog" "$stage.user" "$stage.catalog"' EXIT
 fail() { echo "install_tree: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$stage" >/dev/null
 cd "$stage"
 
-sizes=(16 22 24 32 48 64 128 256)
+# The hicolor folders, "@2" for a screen scaled by two (twice the pixels).
+sizes=(16 22 24 32 48 64 128 256 64@2 128@2)
 expected=(games/numorra share/applications/$id.desktop share/metainfo/$id.metainfo.xml
   share/doc/numorra/changelog.gz share/doc/numorra/copyright share/lintian/overrides/numorra
   share/man/man6/numorra.6.gz share/icons/hicolor/scalable/apps/$id.svg)
-for size in "${sizes[@]}"; do expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png"); done
+folder() { local side=${1%@2}; echo "${side}x${side}${1#"$side"}"; }
+for size in "${sizes[@]}"; do expected+=("share/icons/hicolor/$(folder "$size")/apps/$id.png"); done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(find . -type f -printf '%P\n' | sort) ||
   fail "the installed tree differs from the expected one (< expected, > installed)"
 
@@ -67,9 +69,33 @@ grep -q "<release version=\"$version\" date=\"$released\">" "$metainfo" ||
   fail "the metainfo's release date is not the changelog's, $released"
 
 for size in "${sizes[@]}"; do
-  file "share/icons/hicolor/${size}x${size}/apps/$id.png" | grep "PNG image data, $size x $size" >/dev/null ||
-    fail "the ${size}x${size} icon is not a ${size}x${size} PNG"
+  pixels=${size%@2}
+  [ "$size" = "$pixels" ] || pixels=$((pixels * 2))
+  file "share/icons/hicolor/$(folder "$size")/apps/$id.png" |
+    grep "PNG image data, $pixels x $pixels" >/dev/null ||
+    fail "the $(folder "$size") icon is not a $pixels x $pixels PNG"
 done
+
+# What a distribution's catalog makes of the tree, as software centres
+# read it: no error or warning, the icons for screens scaled by two, and
+# the screen the board needs, so that a phone is not offered the game.
+if appstreamcli compose --help >/dev/null 2>&1; then
+  report=$(appstreamcli compose --no-net --no-color --prefix=/ --origin=numorra \
+    --result-root="$stage.catalog" --print-report=full "$stage" 2>&1) ||
+    fail "appstreamcli compose fails on the tree: $report"
+  grep -E '^ *[EW]: ' <<<"$report" && fail "appstreamcli compose warns of the tree: $report"
+  catalog=$(gunzip -c "$stage.catalog"/share/swcatalog/xml/numorra.xml.gz)
+  for icon in 64 128; do
+    grep '<icon type="cached"' <<<"$catalog" | grep "width=\"$icon\"" | grep -q 'scale="2"' ||
+      fail "the catalog has no ${icon}x$icon icon for a screen scaled by two"
+  done
+  grep -Pzq '<requires>\s*<display_length[^>]*>420</display_length>' <<<"$catalog" ||
+    fail "the catalog does not require a screen of 420 pixels or more"
+elif [ "${CI:-}" = true ]; then
+  fail "appstreamcli compose is not installed (scripts/install-deps.sh test installs it)"
+else
+  echo "install_tree: appstreamcli compose not installed: the catalog is not checked" >&2
+fi
 
 # A game that starts keeps running until the player ends it; one that cannot
 # start ends at once with an error.
@@ -85,4 +111,4 @@ user_exec=$(sed -n 's/^Exec=//p' "$stage.user/build/packaging/$id.desktop")
 [ "$user_exec" = "$user_prefix/bin/numorra" ] ||
   fail "installed under $user_prefix, the game would be at $user_exec, not in bin"
 
-echo "install_tree: $(find . -type f | wc -l) files, validators pass, the listing is complete, the game starts, a user's prefix puts it in bin"
+echo "install_tree: $(find . -type f | wc -l) files, validators pass, the listing and the catalog are complete, the game starts, a user's prefix puts it in bin"
