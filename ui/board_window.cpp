@@ -18,7 +18,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
+#include <stdexcept>
 
 namespace numorra::ui {
 
@@ -127,8 +129,21 @@ void BoardWindow::describeControls(const BoardWidgets& widgets)
     // Spelt out, as a screen reader would stumble over the heading's own.
     widgets.text1.setAccessibleName(QStringLiteral("Time remaining, in seconds"));
     widgets.text2.setAccessibleName(widgets.label5.text().chopped(1));
-    widgets.command1.setAccessibleDescription(QStringLiteral("Starts a game (F2)"));
-    widgets.command33.setAccessibleDescription(QStringLiteral("Stops the game (F4)"));
+    // Start and Stop say the keys of the menu items that do the same.
+    widgets.command1.setAccessibleDescription(
+        QStringLiteral("Starts a game (%1)").arg(shortcutOf("startgame")));
+    widgets.command33.setAccessibleDescription(
+        QStringLiteral("Stops the game (%1)").arg(shortcutOf("stopgame")));
+}
+
+QString BoardWindow::shortcutOf(std::string_view item)
+{
+    const auto rows = menuItems();
+    const auto row = std::ranges::find(rows, item, &MenuItem::name);
+    if (row == rows.end()) {
+        throw std::logic_error("the menu has no item " + std::string(item));
+    }
+    return toQString(row->shortcut);
 }
 
 void BoardWindow::connectButtons(const BoardWidgets& widgets)

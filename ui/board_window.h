@@ -10,6 +10,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 
 class QPushButton;
 
@@ -63,6 +64,8 @@ protected:
 private:
     // The menu tree, one row an item, each with what it does.
     static std::span<const MenuItem> menuItems();
+    // The shortcut key of the menu item of that name, as a screen reader says it.
+    static QString shortcutOf(std::string_view item);
 
     void describeControls(const BoardWidgets& widgets);
     void connectButtons(const BoardWidgets& widgets);

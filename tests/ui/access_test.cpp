@@ -119,6 +119,8 @@ void AccessTest::aWholeGameByKeyboardLeavesTheFocusWhereItCanAct()
     QCOMPARE(accessible(start)->text(QAccessible::Name), QStringLiteral("Next Number"));
     QCOMPARE(accessible(start)->text(QAccessible::Description),
              QStringLiteral("Starts a game (F2)"));
+    QCOMPARE(accessible(program.control<QPushButton>("Command33"))->text(QAccessible::Description),
+             QStringLiteral("Stops the game (F4)"));
 
     startWith(300, Qt::Key_Space);
     press(Qt::Key_F4);
