@@ -24,7 +24,7 @@ play=(
 desktop=(xvfb xauth x11-utils xdotool openbox weston qt6-wayland imagemagick dbus-daemon)
 package=("${play[@]}" dpkg-dev file)
 # the Orca screen reader on a private AT-SPI bus
-screenreader_tools=(orca at-spi2-core dbus python3-pyatspi)
+screenreader_tools=(orca at-spi2-core dbus python3-pyatspi libfaketime)
 test=(
   "${package[@]}" "${desktop[@]}" libgtest-dev "${screenreader_tools[@]}"
   # install and package checks
