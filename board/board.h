@@ -13,10 +13,10 @@ namespace numorra {
 // The numbers of one board window; they stay with the window instance when
 // the window is unloaded.
 struct BoardFields {
-    std::int16_t seconds = 0;
-    std::int16_t target = 0;
-    std::int32_t chance = 0;
-    std::int16_t opened = 0;
+    std::int16_t seconds = 0; // the countdown's counter, shown in Text1
+    std::int16_t target = 0;  // the number to find, shown in Label1
+    std::int32_t chance = 0;  // boxes opened in this game, shown in Text2
+    std::int16_t opened = 0;  // the number of the box last opened (not a count)
 };
 
 struct BoxControl {
@@ -25,19 +25,19 @@ struct BoxControl {
 };
 
 // The visible half of the board: what its controls show. Built afresh from
-// the design at every load of the window.
+// the design at every load of the window. The names are the controls'.
 struct BoardControls {
-    std::string label1Caption;
-    std::string label2Caption;
-    std::string text1Text;
-    std::string text2Text;
-    std::string command1Caption;
+    std::string label1Caption;   // the target, in dark red beside "Find out this number:"
+    std::string label2Caption;   // hidden: the number of the box last opened
+    std::string text1Text;       // the seconds left, under "Time Remaing"
+    std::string text2Text;       // the chance number: boxes opened in this game
+    std::string command1Caption; // Start: "&Start Game.", "&Next Number" once a game has ended
     bool text1Enabled = false;
     bool text2Enabled = false;
-    bool timer1Enabled = false;
-    bool command1Enabled = false;
-    bool command33Enabled = false;
-    std::array<BoxControl, kBoxCount> boxes{};
+    bool timer1Enabled = false;                // the countdown runs: a game is in progress
+    bool command1Enabled = false;              // Start
+    bool command33Enabled = false;             // Stop ("Stop &Game.")
+    std::array<BoxControl, kBoxCount> boxes{}; // Command2 to Command32, Command37 to Command45
 
     // The box at index `box` in box order.
     const BoxControl& box(int box) const;
@@ -74,7 +74,10 @@ public:
     // Stop: Command33 and the Game menu's Stop Game item run the same steps.
     void Command33_Click() { stopRoutine(); }
     void stopgame_Click() { stopRoutine(); }
-    // A click on the box at index `box` in box order.
+    // A click on the box at index `box` in box order (its Command*_Click):
+    // its number goes into Label2's caption, which runs the judgement, and
+    // the chance number into Text2's text, which runs the chance limit;
+    // then the box turns red.
     void boxClick(int box);
     // A tick of the window's timer. Ticks the countdown cannot take (the
     // timer is stopped, a time-up message is open, the game is decided) are
@@ -86,8 +89,15 @@ private:
     void stopRoutine();
     // One second off the countdown; at zero, time is up.
     void countDown();
+    // The judgement, run when Label2's caption is assigned: a win when it
+    // reads as Label1's (both are number text, so equal texts are equal
+    // numbers), else the miss message with the box's number.
     void Label2_Change();
+    // The chance limit, run when Text2's text changes: past the seventh
+    // opening, "You Have No More Chance." ends the game.
     void Text2_Change();
+    // This level's board lock: once no game runs, the boxes and the
+    // counters' boxes are disabled.
     void boardLock();
     void showMessage(const Message& message);
     void requireLoaded() const;

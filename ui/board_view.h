@@ -17,15 +17,15 @@ class BoxGrid;
 
 // The widgets that show a board's controls, kept by type as they are built.
 struct BoardWidgets {
-    QLabel& label3;
-    QLineEdit& text1;
-    QPushButton& command1;
-    QPushButton& command33;
-    QLabel& label2;
-    QLabel& label4;
-    QLabel& label1;
-    QLabel& label5;
-    QLineEdit& text2;
+    QLabel& label3;         // the heading "Time Remaing"
+    QLineEdit& text1;       // the seconds left
+    QPushButton& command1;  // Start, "Next Number" after a game
+    QPushButton& command33; // Stop
+    QLabel& label2;         // hidden: the number of the box last opened
+    QLabel& label4;         // the heading "Find out this number:"
+    QLabel& label1;         // the target
+    QLabel& label5;         // the heading "This is your chance number:"
+    QLineEdit& text2;       // the chance number
     BoxGrid& boxes;
 };
 
