@@ -24,8 +24,7 @@ int main(int argc, char* argv[])
 
         ClockRandom random;
         ui::Windows windows(ui::toolkitServices(random));
-        windows.load(Level::Easy);
-        windows.show(Level::Easy);
+        windows.start();
         return QApplication::exec();
     } catch (const std::exception& fault) {
         qCritical("Numorra: cannot start: %s", fault.what());

@@ -126,6 +126,12 @@ void Windows::show(Level level)
     present(*window);
 }
 
+void Windows::start()
+{
+    load(Level::Easy);
+    show(Level::Easy);
+}
+
 void Windows::switchLevel(Level from, Level to)
 {
     release(from);

@@ -36,6 +36,8 @@ public:
     void unload(Level level);
     // Makes a loaded window visible and active, centred as its design asks.
     void show(Level level);
+    // The program's start: the Easy board, loaded and shown.
+    void start();
     // The level items: away from `from`, on to `to` (possibly the same).
     void switchLevel(Level from, Level to);
 

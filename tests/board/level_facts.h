@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <deque>
-#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -37,12 +36,6 @@ inline const std::array<LevelFacts, 3> kLevelFacts{{
     {Level::Hard, "hard1", 156, 655, 10, ":-) You Won!!!....Now Find Out The Next Number.",
      ":-( Sorry! This Button Contains : "},
 }};
-
-// A level in a test's report: its board window.
-inline void PrintTo(const LevelFacts& facts, std::ostream* out)
-{
-    *out << facts.window;
-}
 
 inline const LevelFacts& factsOf(Level level)
 {
@@ -114,7 +107,7 @@ inline const Message kNoMoreChance{"You Have No More Chance.", "Chance Finished.
 // known. The one random source of the tests, the window tests' too.
 class ScriptedRandom final : public RandomSource {
 public:
-    void reseed() override { ++reseeds; }
+    void reseed() override {}
     double draw() override
     {
         if (draws.empty()) {
@@ -126,7 +119,6 @@ public:
     }
 
     std::deque<double> draws;
-    int reseeds = 0;
 };
 
 // The r that makes `target` the target number on `level`: the draws from 0

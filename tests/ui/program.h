@@ -75,6 +75,26 @@ private:
     std::vector<Message>& log_;
 };
 
+// A control's text as the player reads it: a button's without the mark of
+// its access key.
+inline QString drawnText(const QWidget* control)
+{
+    QString text = control->property("text").toString();
+    return qobject_cast<const QPushButton*>(control) != nullptr ? text.remove(QLatin1Char('&'))
+                                                                : text;
+}
+
+// The control lies inside its window and has room for its text: a label
+// sized to it, a button or a text box with room to spare inside its frame.
+inline bool drawnWhole(const QWidget* control)
+{
+    const QFontMetrics metrics(control->font());
+    const int frame = qobject_cast<const QLabel*>(control) != nullptr ? 0 : 6;
+    return control->parentWidget()->rect().contains(control->geometry()) &&
+           metrics.horizontalAdvance(drawnText(control)) + frame <= control->width() &&
+           metrics.height() <= control->height();
+}
+
 // The windows with their outside replaced: scripted draws, logged messages,
 // a countdown the test ticks and a recorded end of the program. `adjust`
 // puts back what a test wants real.
@@ -96,8 +116,8 @@ struct Program {
             adjust(services);
         }
         windows = std::make_unique<Windows>(services);
-        windows->load(Level::Easy);
-        windows->show(Level::Easy);
+        // As the game starts.
+        windows->start();
     }
 
     BoardWindow* board(Level level = Level::Easy) const { return windows->boardWindow(level); }
@@ -135,6 +155,9 @@ struct Program {
         item("customcolors", level)->trigger();
         return offered;
     }
+
+    // A key pressed on whatever has the focus.
+    static void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
     // Shortcuts reach only the active window.
     static void activate(QWidget* window)
