@@ -3,8 +3,9 @@
 # openbox, at 1x and 2x, and checks what reaches the window system: each
 # title bar reads exactly its caption, the program is known by its class,
 # the board and the About window are centred on the screen, frame included,
-# and a launcher's startup feedback (the desktop entry asks for it) ends
-# once the board is on screen. Usage: check_x11.sh NUMORRA
+# ask for their own title-bar buttons and cannot be resized, the board has
+# the focus at start, and a launcher's startup feedback (the desktop entry
+# asks for it) ends once the board is on screen. Usage: check_x11.sh NUMORRA
 set -euo pipefail
 source "$(dirname "$0")/../require_tools.sh"
 require_tools x11 Xvfb openbox xdotool xprop xwininfo xev
@@ -49,6 +50,26 @@ expect_centred() { # ID WHAT
   fail "$2 is at $x,$y, ${w}x$h with its frame: not centred on 1024x768"
 }
 
+# The title-bar buttons the window asks for (_MOTIF_WM_HINTS: its
+# decorations 16 the window menu, 32 minimise, 64 maximise; its functions 32
+# close), and a size nobody may change (WM_NORMAL_HINTS: the least and the
+# most are one); openbox then offers neither resizing nor maximising.
+expect_frame() { # ID WHAT BUTTONS
+  local functions decorations buttons=() sizes
+  IFS=, read -r _ functions decorations _ < <(xprop -id "$1" _MOTIF_WM_HINTS | sed -n 's/.*= //p' | tr -d ' ')
+  if ((decorations & 16)); then buttons+=(menu); fi
+  if ((decorations & 32)); then buttons+=(minimise); fi
+  if ((decorations & 64)); then buttons+=(maximise); fi
+  if ((functions & 32)); then buttons+=(close); fi
+  [ "${buttons[*]}" = "$3" ] || fail "$2 asks for the title-bar buttons '${buttons[*]}', not '$3'"
+  sizes=$(xprop -id "$1" WM_NORMAL_HINTS | sed -n 's/.*program specified m[a-z]*imum size: //p' | sort -u)
+  [ "$(wc -l <<<"$sizes")" -eq 1 ] || fail "$2 can be resized: $(tr '\n' ' ' <<<"$sizes")"
+  if xprop -id "$1" _NET_WM_ALLOWED_ACTIONS 2>/dev/null | grep -qE '_NET_WM_ACTION_(RESIZE|MAXIMIZE)'; then
+    fail "the window manager lets $2 be resized or maximised"
+  fi
+  echo "x11:   $2: ${buttons[*]}, fixed at $(head -n 1 <<<"$sizes")"
+}
+
 expect_title() { # ID TITLE
   local title
   title=$(title_of "$1")
@@ -69,6 +90,11 @@ for scale in 1 2; do
     expect_title "$board" "Numorra v 1.0"
     xprop -id "$board" WM_CLASS | grep -q '"Numorra"' || fail "the board's WM_CLASS is not Numorra"
     expect_centred "$board" "the board"
+    expect_frame "$board" "the board" "menu minimise close"
+    if [ "$manager" = openbox ]; then
+      active=$(xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*# //p')
+      [ $((active)) -eq "$board" ] || fail "the board does not have the focus at start"
+    fi
     grep -q _NET_STARTUP_INFO_BEGIN "$XDG_RUNTIME_DIR/startup.log" || fail "the launch feedback did not end"
 
     # Help > How To Play ?: a message box titled Help. Each menu is given a
@@ -91,6 +117,7 @@ for scale in 1 2; do
     about=$(window_named "About Numorra v 1.0")
     expect_title "$about" "About Numorra v 1.0"
     expect_centred "$about" "the About window"
+    expect_frame "$about" "the About window" "menu close"
 
     # Options > Levels > Medium: a new board window, centred as well.
     xdotool windowfocus --sync "$board"
