@@ -1,14 +1,17 @@
-# Sourced by the scripts that run the game on a private X server: starts
-# Xvfb on a free display and the programs that run on it, and stops them
-# all again, the last started first (the game before what it runs on).
+# Sourced by the scripts that run the game on a private X server or under a
+# compositor: starts Xvfb on a free display and the programs that run on it,
+# and stops them all again, the last started first (the game before what it
+# runs on), each with whatever it started itself.
 
 x_session_pids=()
 
 # Runs a command in the background and stops it with the session.
 x_session_start() {
   # The program itself, not a shell around it that would run the caller's
-  # EXIT trap when stopped.
-  (trap - EXIT && exec "$@") &
+  # EXIT trap when stopped; in a process group of its own, so that what it
+  # starts (a session bus and the game under dbus-run-session) is stopped
+  # with it and never outlives a check that failed.
+  (trap - EXIT && exec setsid "$@") &
   x_session_pids+=($!)
 }
 
@@ -54,10 +57,10 @@ x_session_stop() {
   local index pid
   for ((index = ${#x_session_pids[@]} - 1; index >= 0; index--)); do
     pid=${x_session_pids[index]}
-    kill "$pid" 2>/dev/null || true
+    kill -- "-$pid" "$pid" 2>/dev/null || true
     # The watchdog leaves the session to this shell: it must not run the
     # caller's EXIT trap (which stops the session) when it is itself stopped.
-    (trap - EXIT && sleep 5 && kill -9 "$pid") >/dev/null 2>&1 &
+    (trap - EXIT && sleep 5 && kill -9 -- "-$pid" "$pid") >/dev/null 2>&1 &
     wait "$pid" 2>/dev/null || true
     kill $! 2>/dev/null || true
   done

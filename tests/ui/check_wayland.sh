@@ -8,22 +8,15 @@ source "$(dirname "$0")/../require_tools.sh"
 require_tools wayland weston compare
 game=$1
 fail() { echo "wayland: $*" >&2; exit 1; }
+source "$(dirname "$0")/../../scripts/x_session.sh"
 work=$(mktemp -d)
-weston_pid=""
-game_pid=""
-cleanup() {
-  [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
-  [ -z "$weston_pid" ] || kill "$weston_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'x_session_stop; rm -rf "$work"' EXIT
 export XDG_RUNTIME_DIR=$work WAYLAND_DISPLAY=numorra-test
 unset DISPLAY
 
 # --debug lets weston-screenshooter take pictures.
-weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 \
-  --socket="$WAYLAND_DISPLAY" --idle-time=0 --debug >"$work/weston.log" 2>&1 &
-weston_pid=$!
+x_session_start weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 \
+  --socket="$WAYLAND_DISPLAY" --idle-time=0 --debug >"$work/weston.log" 2>&1
 for _ in $(seq 100); do
   [ -S "$work/$WAYLAND_DISPLAY" ] && break
   sleep 0.05
@@ -37,8 +30,8 @@ shot() { # NAME
 sleep 1
 shot "$work/desktop"
 
-QT_QPA_PLATFORM=wayland "$game" >"$work/game.log" 2>&1 &
-game_pid=$!
+QT_QPA_PLATFORM=wayland x_session_start "$game" >"$work/game.log" 2>&1
+game_pid=${x_session_pids[-1]}
 sleep 3
 kill -0 "$game_pid" 2>/dev/null || fail "the game ended: $(cat "$work/game.log")"
 shot "$work/game"
