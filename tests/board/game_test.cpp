@@ -26,7 +26,6 @@ class ChanceLimit : public ::testing::TestWithParam<EighthOpening> {};
 TEST_P(ChanceLimit, TheEighthOpeningEndsTheGame)
 {
     const EighthOpening& row = GetParam();
-    const int seconds = factsOf(row.level).seconds;
     const int eighth = boxNamed(row.eighthBox);
     Harness game(row.level);
     game.start(row.target);
@@ -49,7 +48,7 @@ TEST_P(ChanceLimit, TheEighthOpeningEndsTheGame)
     EXPECT_FALSE(game.board.gameInProgress());
     EXPECT_EQ(game.controls().command1Caption, "&Next Number");
     game.ticks(5);
-    EXPECT_EQ(game.controls().text1Text, std::to_string(seconds));
+    EXPECT_EQ(game.controls().text1Text, std::to_string(factsOf(row.level).seconds));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -124,6 +124,7 @@ void StateTest::eachStateShowsWhatTheRecordSays()
         program.random.draws = {testing::drawFor(Level::Easy, target)};
         Program::press(key);
     };
+    QVERIFY2(program.board() != nullptr, "the game does not start on the Easy board");
     Program::activate(program.board());
     state("loaded");
 
