@@ -30,13 +30,16 @@ x_session_display() {
   rm -f "$display_file"
 }
 
-# Starts openbox and waits until it manages the screen.
+# Starts openbox and waits until it manages the screen, ten seconds at
+# most (a loaded machine is slow to start it); without it, the status is 1.
 x_session_window_manager() {
   x_session_start openbox --sm-disable >/dev/null 2>&1
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
     sleep 0.05
   done
+  echo "x_session: openbox did not start within ten seconds" >&2
+  return 1
 }
 
 # Prints the id of a window on screen titled exactly TITLE, waiting up to

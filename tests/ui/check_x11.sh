@@ -80,7 +80,7 @@ for scale in 1 2; do
   for manager in none openbox; do
     echo "x11: scale $scale, window manager: $manager"
     x_session_display
-    [ "$manager" = none ] || x_session_window_manager
+    [ "$manager" = none ] || x_session_window_manager || fail "no window manager"
     # Started as a launcher does: the game ends the launch feedback with a
     # startup-notification message to the root window once its board shows.
     x_session_start xev -root -event property >"$XDG_RUNTIME_DIR/startup.log"
@@ -98,7 +98,7 @@ for scale in 1 2; do
         [ $((active)) -eq "$board" ] && break
         sleep 0.05
       done
-      [ $((active)) -eq "$board" ] || fail "the board does not have the focus at start"
+      [ $((active)) -eq "$board" ] || fail "the board does not have the focus at start (active: ${active:-none}, board: $(printf 0x%x "$board"))"
     fi
     grep -q _NET_STARTUP_INFO_BEGIN "$XDG_RUNTIME_DIR/startup.log" || fail "the launch feedback did not end"
 
