@@ -154,7 +154,8 @@ press("Return", "switch", pause=2.0)
 note("-", "level:2")
 start("F2")
 note("-", "wait")
-# Hard's time runs out; a second to spare for the message to reach the bus.
+# Hard's time runs out (two seconds' margin for the message to reach the
+# bus), then Orca has a second to speak it.
 wait_for_message("Time Up", player_seconds(2) + 2)
 time.sleep(1.0)
 press("Return", "dismiss")
