@@ -2,6 +2,7 @@
 
 #include "ui/contrast.h"
 
+#include <QApplication>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -35,12 +36,17 @@ void FaceButton::paintEvent(QPaintEvent* /*event*/)
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    // The bevel is drawn in the button's own palette: the style caches what
-    // it draws under the palette's identity, and a palette made for each
-    // button would fill that cache anew with every window and every opened
-    // box. The face colour goes on top, inside the bevel's outline.
-    painter.drawControl(QStyle::CE_PushButtonBevel, option);
-    if (face_ != option.palette.color(QPalette::Button)) {
+    // The bevel is drawn in the theme's palette. The style caches what it
+    // draws under the palette's identity, and the button's own is made anew
+    // with every window it is built in whenever that window has colours of
+    // its own (the About window's grey, at every opening): each would fill
+    // that cache anew. The theme's changes only with the theme. The face
+    // colour goes on top, inside the bevel's outline; the caption and the
+    // focus mark keep the button's own palette.
+    QStyleOptionButton bevel = option;
+    bevel.palette = QApplication::palette(this);
+    painter.drawControl(QStyle::CE_PushButtonBevel, bevel);
+    if (face_ != bevel.palette.color(QPalette::Button)) {
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);

@@ -132,6 +132,12 @@ struct Program {
         return control<QAction>(name, level);
     }
 
+    // The board's colour as painted, in a corner no control covers.
+    QColor faceShown(Level level = Level::Easy) const
+    {
+        return control<QWidget>("client", level)->grab().toImage().pixelColor(1, 1);
+    }
+
     void startWithTarget(int target, Level level = Level::Easy)
     {
         random.draws = {testing::drawFor(level, target)};

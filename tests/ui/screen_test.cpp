@@ -147,7 +147,7 @@ void verifyFocusMark(Program& program, const QString& where)
     QTest::mouseClick(opened, Qt::LeftButton);
     opened->clearFocus();
     const QImage nextPlain = next->grab().toImage();
-    const QColor board = program.control<QWidget>("client")->palette().color(QPalette::Window);
+    const QColor board = program.faceShown();
     QImage plain;
     for (FaceButton* box : {opened, fresh}) {
         const QString name = where + QLatin1Char(' ') + box->objectName();

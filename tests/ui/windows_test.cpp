@@ -169,8 +169,7 @@ void WindowsTest::backgroundColours()
     const QColor face = program.board()->palette().color(QPalette::Button);
     // The colour the player sees, and the marks of Default and Custom Colors.
     const auto look = [&program](Level level) {
-        return std::tuple{program.board(level)->centralWidget()->palette().color(QPalette::Window),
-                          program.item("default", level)->isChecked(),
+        return std::tuple{program.faceShown(level), program.item("default", level)->isChecked(),
                           program.item("customcolors", level)->isChecked()};
     };
     QCOMPARE(program.customColours(std::nullopt), face);
