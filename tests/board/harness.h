@@ -71,6 +71,13 @@ public:
         fromMenu ? board.startgame_Click() : board.Command1_Click();
         started = true;
         checkStep();
+        // Every start, during a game too, shows the full time, no chance
+        // used and every box fresh.
+        EXPECT_EQ(controls().text1Text, std::to_string(factsOf(board.level()).seconds));
+        EXPECT_EQ(controls().text2Text, "0");
+        EXPECT_TRUE(std::ranges::all_of(controls().boxes, [](const BoxControl& box) {
+            return box.colour == kFreshColour;
+        })) << "a box is not fresh after a start";
     }
 
     void click(int box)

@@ -1,90 +1,103 @@
 #pragma once
 
-// The levels as players know them, written out as the game gives them: a
-// mistyped value in the game's own tables fails the tests that use these.
-// With them, the random source that draws the target a test chooses.
+// The levels as players know them, read from tests/levels.txt: a mistyped
+// value in the game's own tables fails the tests that use these. With them,
+// the random source that draws the target a test chooses.
 
 #include "board/level_table.h"
 #include "board/ports.h"
 
 #include <algorithm>
-#include <array>
 #include <deque>
+#include <fstream>
+#include <iomanip>
+#include <sstream>
 #include <stdexcept>
 #include <string>
-#include <string_view>
+#include <vector>
 
 namespace numorra::testing {
 
 struct LevelFacts {
-    Level level;
-    const char* window;
+    Level level; // the levels come in the game's order
+    std::string name;
+    std::string window;
     int lowest;  // the target of the lowest draw
     int highest; // the target of the highest draw; no box holds it
     int seconds; // the time a start shows, and the ticks until time up
-    const char* win;
-    const char* miss; // the box's number follows it directly
+    std::string win;
+    std::string miss; // the box's number follows it directly
 };
 
-inline const std::array<LevelFacts, 3> kLevelFacts{{
-    {Level::Easy, "Form1", 55, 554, 30,
-     "You Won!!!....Now Find Out The Next Number.................Donations are "
-     "appreciated....Ombrevale Quillimont",
-     ":-( Sorry! This Button Contains : "},
-    {Level::Medium, "medium1", 102, 601, 20, ":-) You Won!!!....Now Find Out The Next Number.",
-     ":-( Sorry This Button Contains : "},
-    {Level::Hard, "hard1", 156, 655, 10, ":-) You Won!!!....Now Find Out The Next Number.",
-     ":-( Sorry! This Button Contains : "},
-}};
+// A box in box order: its name, its place in the grid (from 1) and the
+// number it hides on each level, in the levels' order.
+struct BoxFacts {
+    std::string name;
+    int row;
+    int column;
+    std::vector<int> numbers;
+};
+
+struct Facts {
+    std::vector<LevelFacts> levels;
+    std::vector<BoxFacts> boxes;
+};
+
+inline const Facts& facts()
+{
+    static const Facts read = [] {
+        Facts all;
+        std::ifstream file(NUMORRA_LEVEL_FACTS);
+        for (std::string line; std::getline(file, line);) {
+            std::istringstream words(line);
+            std::string kind;
+            std::string name;
+            words >> kind >> name;
+            const auto named = std::ranges::find(all.levels, name, &LevelFacts::name);
+            if (kind == "level") {
+                LevelFacts& level = all.levels.emplace_back();
+                level.level = kLevels.at(all.levels.size() - 1);
+                level.name = name;
+                words >> level.window >> level.lowest >> level.highest >> level.seconds;
+            } else if (kind == "win" || kind == "miss") {
+                words >> std::quoted(kind == "win" ? named->win : named->miss);
+            } else if (kind == "box") {
+                BoxFacts& box = all.boxes.emplace_back(BoxFacts{name, 0, 0, {}});
+                words >> box.row >> box.column;
+                for (int number = 0; words >> number;) {
+                    box.numbers.push_back(number);
+                }
+            }
+        }
+        if (all.levels.size() != kLevels.size() || all.boxes.size() != kBoxCount) {
+            throw std::runtime_error(NUMORRA_LEVEL_FACTS " does not hold every level and box");
+        }
+        return all;
+    }();
+    return read;
+}
 
 inline const LevelFacts& factsOf(Level level)
 {
-    return *std::ranges::find(kLevelFacts, level, &LevelFacts::level);
+    return facts().levels.at(static_cast<std::size_t>(level));
 }
 
-// Every box in box order: its name, its place in the grid and the number it
-// hides on Easy, Medium and Hard.
-struct BoxFacts {
-    std::string_view name;
-    int row;
-    int column;
-    std::array<int, 3> numbers;
-};
-
-inline const std::array<BoxFacts, 40> kBoxFacts{{
-    {"Command2", 2, 4, {317, 595, 543}},  {"Command3", 2, 5, {529, 251, 503}},
-    {"Command4", 2, 6, {62, 533, 591}},   {"Command5", 2, 7, {422, 582, 422}},
-    {"Command6", 2, 8, {378, 130, 450}},  {"Command7", 3, 1, {204, 128, 338}},
-    {"Command8", 3, 2, {168, 215, 363}},  {"Command9", 3, 3, {199, 124, 563}},
-    {"Command10", 3, 4, {176, 509, 551}}, {"Command11", 3, 5, {366, 516, 182}},
-    {"Command12", 3, 6, {407, 233, 422}}, {"Command13", 3, 7, {462, 489, 508}},
-    {"Command14", 3, 8, {289, 454, 611}}, {"Command15", 4, 1, {321, 223, 305}},
-    {"Command16", 4, 2, {351, 364, 184}}, {"Command17", 4, 3, {321, 241, 630}},
-    {"Command18", 4, 4, {435, 309, 445}}, {"Command19", 4, 5, {194, 537, 163}},
-    {"Command20", 4, 6, {548, 246, 295}}, {"Command21", 4, 7, {83, 368, 587}},
-    {"Command22", 4, 8, {349, 592, 418}}, {"Command23", 5, 1, {241, 413, 510}},
-    {"Command24", 5, 2, {545, 497, 269}}, {"Command25", 5, 3, {237, 557, 306}},
-    {"Command26", 5, 4, {467, 336, 570}}, {"Command27", 5, 5, {490, 396, 277}},
-    {"Command28", 5, 6, {402, 398, 452}}, {"Command29", 5, 7, {486, 485, 536}},
-    {"Command30", 5, 8, {469, 284, 467}}, {"Command31", 2, 3, {262, 576, 390}},
-    {"Command32", 1, 4, {81, 482, 178}},  {"Command37", 1, 3, {438, 456, 646}},
-    {"Command38", 1, 2, {510, 288, 342}}, {"Command39", 1, 1, {535, 425, 287}},
-    {"Command40", 1, 5, {344, 449, 649}}, {"Command41", 1, 6, {205, 514, 300}},
-    {"Command42", 1, 7, {450, 109, 636}}, {"Command43", 1, 8, {186, 391, 568}},
-    {"Command44", 2, 1, {77, 368, 479}},  {"Command45", 2, 2, {409, 252, 539}},
-}};
-
-// The number a box hides on a level; its numbers follow kLevelFacts.
-inline int numberOn(const BoxFacts& box, Level level)
+inline const BoxFacts& boxFacts(int box)
 {
-    return box.numbers.at(static_cast<std::size_t>(&factsOf(level) - kLevelFacts.data()));
+    return facts().boxes.at(static_cast<std::size_t>(box));
+}
+
+// The number box `box` (in box order) hides on `level`.
+inline int numberOn(int box, Level level)
+{
+    return boxFacts(box).numbers.at(static_cast<std::size_t>(level));
 }
 
 // A box's index in box order, by its name.
-inline int boxNamed(std::string_view name)
+inline int boxNamed(const std::string& name)
 {
-    const auto* found = std::ranges::find(kBoxFacts, name, &BoxFacts::name);
-    return static_cast<int>(found - kBoxFacts.begin());
+    const auto found = std::ranges::find(facts().boxes, name, &BoxFacts::name);
+    return static_cast<int>(found - facts().boxes.begin());
 }
 
 // The messages, with their style codes as numbers: 16 critical, 48

@@ -42,7 +42,7 @@ private:
     int pick(int count) { return std::uniform_int_distribution(0, count - 1)(engine_); }
     int hidden(int box) const
     {
-        return numberOn(kBoxFacts.at(static_cast<std::size_t>(box)), level_);
+        return numberOn(box, level_);
     }
 
     void tickWhileOpen()

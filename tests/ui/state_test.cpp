@@ -1,14 +1,19 @@
-// What the player sees and hears of a board window in each state of a game
-// played by keyboard, and of the About window, held against the written-out
-// record board_states.txt (which says what each line holds). A difference
-// is printed line by line.
+// What the player sees and hears, held against the written-out record
+// board_states.txt, which says what the player does and what each window
+// then shows (its header says what each line holds). A difference is
+// printed line by line, and all that was shown is written to
+// board_states.shown.txt in the build folder.
 #include "tests/ui/program.h"
 #include "ui/face_button.h"
 
 #include <QAccessible>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QScreen>
+
+#include <map>
 
 using namespace numorra;
 using namespace numorra::ui;
@@ -21,44 +26,65 @@ QString quoted(const QString& text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-void mark(QStringList& line, bool holds, const char* word)
+QString size(const QSize& size)
 {
-    if (holds) {
-        line << QLatin1String(word);
-    }
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
 }
 
-// The window as the window system is asked to show it.
-QString windowSeen(QWidget* window)
+// The words of `marks` whose condition holds.
+QStringList marks(std::initializer_list<std::pair<bool, const char*>> marks)
 {
-    QStringList line{window->objectName(), quoted(window->windowTitle())};
-    line << (window->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"));
+    QStringList words;
+    for (const auto& [holds, word] : marks) {
+        if (holds) {
+            words << QLatin1String(word);
+        }
+    }
+    return words;
+}
+
+QString windowSeen(QWidget* window, QWidget* client)
+{
     const Qt::WindowFlags flags = window->windowFlags();
-    mark(line, flags.testFlag(Qt::WindowSystemMenuHint), "menu");
-    mark(line, flags.testFlag(Qt::WindowMinimizeButtonHint), "minimise");
-    mark(line, flags.testFlag(Qt::WindowMaximizeButtonHint), "maximise");
-    mark(line, flags.testFlag(Qt::WindowCloseButtonHint), "close");
-    mark(line, window->minimumSize() == window->maximumSize(), "fixed");
     const QPoint offCentre =
         window->frameGeometry().center() - window->screen()->availableGeometry().center();
-    mark(line, offCentre.manhattanLength() <= 1, "centred");
-    return line.join(QLatin1Char(' '));
+    return (QStringList{window->objectName(), quoted(window->windowTitle()),
+                        window->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"),
+                        size(client->size()), QStringLiteral("face"),
+                        client->grab().toImage().pixelColor(1, 1).name()}
+            << marks({{flags.testFlag(Qt::WindowSystemMenuHint), "menu"},
+                      {flags.testFlag(Qt::WindowMinimizeButtonHint), "minimise"},
+                      {flags.testFlag(Qt::WindowMaximizeButtonHint), "maximise"},
+                      {flags.testFlag(Qt::WindowCloseButtonHint), "close"},
+                      {window->minimumSize() == window->maximumSize(), "fixed"},
+                      {offCentre.manhattanLength() <= 1, "centred"}}))
+        .join(QLatin1Char(' '));
 }
 
-// A control: whether it shows and works, its text as drawn, the focus, and
-// its name and description as a screen reader is given them.
 QString seen(QWidget* control)
 {
+    auto* label = qobject_cast<QLabel*>(control);
     QStringList line{control->objectName(),
-                     control->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"),
-                     control->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled")};
-    auto* box = qobject_cast<QLineEdit*>(control);
-    mark(line, box != nullptr && box->isEnabled() && !box->isReadOnly(), "editable");
-    if (const QString text = drawnText(control); !text.isEmpty()) {
-        line << quoted(text);
+                     QStringLiteral("at %1,%2").arg(control->x()).arg(control->y())};
+    if (label == nullptr || !label->pixmap().isNull()) {
+        line << size(control->size());
     }
-    mark(line, control->isVisible() && !drawnWhole(control), "CLIPPED");
-    mark(line, QApplication::focusWidget() == control, "focus");
+    if (const QFont font = control->font(); font != control->window()->font()) {
+        line << QStringLiteral("%1pt%2").arg(font.pointSizeF()).arg(font.bold() ? " bold" : "");
+    }
+    const QColor text = control->palette().color(QPalette::WindowText);
+    if (label != nullptr && text != control->window()->palette().color(QPalette::WindowText)) {
+        line << QStringLiteral("colour") << text.name();
+    }
+    auto* box = qobject_cast<QLineEdit*>(control);
+    line << (control->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"))
+         << (control->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"))
+         << marks({{box != nullptr && box->isEnabled() && !box->isReadOnly(), "editable"}});
+    if (const QString shown = drawnText(control); !shown.isEmpty()) {
+        line << quoted(shown);
+    }
+    line << marks({{control->isVisible() && !drawnWhole(control), "CLIPPED"},
+                   {QApplication::focusWidget() == control, "focus"}});
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
     line << QStringLiteral("reads") << quoted(face->text(QAccessible::Name));
     for (const auto& [heading, relation] : face->relations(QAccessible::Label)) {
@@ -70,24 +96,83 @@ QString seen(QWidget* control)
     return line.join(QLatin1Char(' '));
 }
 
-// The 40 boxes in one line: how many work, which are red, the focused one,
-// and Command2 as a screen reader is told of it.
-QString boxesSeen(QWidget* board)
+// An item and what it holds: name, caption, shortcut, mark, submenu.
+QString itemSeen(const QAction* item)
 {
-    int working = 0;
-    QStringList line{QStringLiteral("boxes")};
+    QMenu* menu = item->menu();
+    QString line = (menu != nullptr ? menu->objectName() : item->objectName()) + QLatin1Char(' ') +
+                   quoted(item->text());
+    if (!item->shortcut().isEmpty()) {
+        line += QLatin1Char(' ') + item->shortcut().toString();
+    }
+    if (item->isCheckable()) {
+        line += item->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]");
+    }
+    if (menu != nullptr) {
+        QStringList items;
+        for (const QAction* inner : menu->actions()) {
+            items << itemSeen(inner);
+        }
+        line += QStringLiteral(" (") + items.join(QStringLiteral(", ")) + QLatin1Char(')');
+    }
+    return line;
+}
+
+// Every line of a window: itself, its controls, and a board's menus, grid
+// (a box not named by its place says its name) and boxes.
+QStringList windowLines(QWidget* window)
+{
+    auto* board = qobject_cast<QMainWindow*>(window);
+    QWidget* client = board != nullptr ? board->centralWidget() : window;
+    QStringList lines{windowSeen(window, client)};
+    for (QWidget* control : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (board == nullptr || qobject_cast<FaceButton*>(control) == nullptr) {
+            lines << seen(control);
+        }
+    }
+    if (board == nullptr) {
+        return lines;
+    }
+    for (const QAction* menu : board->menuBar()->actions()) {
+        lines << QStringLiteral("menu ") + itemSeen(menu);
+    }
+    std::map<int, std::map<int, FaceButton*>> rows;
     QStringList red;
-    for (const testing::BoxFacts& box : testing::kBoxFacts) {
-        auto* button = board->findChild<FaceButton*>(QLatin1String(box.name));
-        working += button->isVisible() && button->isEnabled() ? 1 : 0;
-        mark(red, button->faceColour() == QColor(255, 0, 0), box.name.data());
+    int working = 0;
+    for (FaceButton* box : board->findChildren<FaceButton*>()) {
+        rows[box->y()][box->x()] = box;
+        working += box->isVisible() && box->isEnabled() ? 1 : 0;
     }
-    line << QStringLiteral("%1 working, red:").arg(working) << red;
-    if (auto* focused = qobject_cast<FaceButton*>(QApplication::focusWidget())) {
-        line << QStringLiteral("focus") << focused->objectName();
+    int rowNumber = 0;
+    for (const auto& [y, row] : rows) {
+        QStringList line{QStringLiteral("grid at y %1:").arg(y)};
+        int column = 0;
+        ++rowNumber;
+        for (const auto& [x, box] : row) {
+            line << QStringLiteral("%1@%2,%3").arg(box->objectName()).arg(x).arg(size(box->size()));
+            const QString name =
+                QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name);
+            if (name != QStringLiteral("Box, row %1, column %2").arg(rowNumber).arg(++column)) {
+                line << quoted(name);
+            }
+        }
+        lines << line.join(QLatin1Char(' '));
     }
-    line << QStringLiteral("|") << seen(board->findChild<QWidget*>(QStringLiteral("Command2")));
-    return line.join(QLatin1Char(' '));
+    for (const testing::BoxFacts& box : testing::facts().boxes) {
+        auto* button = board->findChild<FaceButton*>(QString::fromStdString(box.name));
+        if (button->faceColour() == QColor(255, 0, 0)) {
+            red << button->objectName();
+        }
+    }
+    auto* focused = qobject_cast<FaceButton*>(QApplication::focusWidget());
+    lines << (QStringList{QStringLiteral("boxes %1 working, red:").arg(working)}
+              << red
+              << (focused != nullptr ? QStringLiteral("focus ") + focused->objectName()
+                                     : QString()))
+                 .join(QLatin1Char(' '))
+                 .trimmed()
+          << seen(board->findChild<QWidget*>(QStringLiteral("Command2")));
+    return lines;
 }
 
 } // namespace
@@ -102,99 +187,90 @@ private slots:
 void StateTest::eachStateShowsWhatTheRecordSays()
 {
     Program program;
-    QStringList record;
-    std::size_t messages = 0;
-    const auto state = [&](const char* name, Level level = Level::Easy) {
-        BoardWindow* board = program.board(level);
-        record << QStringLiteral("== %1").arg(QLatin1String(name)) << windowSeen(board);
-        for (const char* control : {"Label3", "Text1", "Command1", "Command33", "Label2", "Label4",
-                                    "Label1", "Label5", "Text2"}) {
-            record << seen(program.control<QWidget>(control, level));
-        }
-        record << boxesSeen(board);
-        for (; messages < program.shown.size(); ++messages) {
-            const Message& shown = program.shown.at(messages);
-            record << QStringLiteral("message %1 %2 %3")
-                          .arg(quoted(QString::fromStdString(shown.title)),
-                               quoted(QString::fromStdString(shown.text)))
-                          .arg(static_cast<int>(shown.style));
-        }
-    };
-    const auto startWith = [&program](int target, Qt::Key key) {
-        program.random.draws = {testing::drawFor(Level::Easy, target)};
-        Program::press(key);
-    };
     QVERIFY2(program.board() != nullptr, "the game does not start on the Easy board");
-    Program::activate(program.board());
-    state("loaded");
-
-    startWith(176, Qt::Key_F2); // in Command10, below Command2
-    program.board()->Timer1_Timer();
-    state("a game, one second gone");
-    // Where Tab takes the focus, round to where it began.
-    QStringList walk{QStringLiteral("tab:"), QApplication::focusWidget()->objectName()};
-    do {
-        Program::press(Qt::Key_Tab);
-        walk << QApplication::focusWidget()->objectName();
-    } while (walk.last() != walk.at(1) && walk.size() < 50);
-    record << walk.join(QLatin1Char(' '));
-    Program::press(Qt::Key_Space);
-    state("after a miss");
-    Program::press(Qt::Key_F4);
-    state("stopped after a miss");
-    startWith(176, Qt::Key_F2);
-    Program::press(Qt::Key_Down);
-    Program::press(Qt::Key_Return);
-    state("after a win");
-    // Stop keeps Start's caption, and a stopped clock does not count down.
-    startWith(300, Qt::Key_Space);
-    Program::press(Qt::Key_F4);
-    program.board()->Timer1_Timer();
-    state("stopped after a win, a tick later");
-    startWith(300, Qt::Key_F2);
-    while (program.control<QTimer>("Timer1")->isActive()) {
-        program.board()->Timer1_Timer();
-    }
-    state("time up");
-    startWith(554, Qt::Key_F2); // in no box
-    for (int opening = 0; opening < 8; ++opening) {
-        Program::press(Qt::Key_Space);
-        Program::press(Qt::Key_Right);
-    }
-    state("no more chances");
-    program.item("hard")->trigger();
-    Program::settle();
-    Program::activate(program.board(Level::Hard));
-    state("Hard, loaded by the level switch", Level::Hard);
-
-    program.item("about", Level::Hard)->trigger();
-    AboutWindow* about = program.windows->aboutWindow();
-    Program::activate(about);
-    record << QStringLiteral("== About") << windowSeen(about);
-    for (const char* control : {"Image1", "Label1", "Label2", "Label4", "Command1"}) {
-        record << seen(about->findChild<QWidget*>(QLatin1String(control)));
-    }
-
     QFile file(QStringLiteral(NUMORRA_STATE_RECORD));
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    QStringList expected = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    // The lines at the top that start with "#" say what the record is.
-    const qsizetype header = expected.indexOf(QRegularExpression(QStringLiteral("[^#].*")));
-    expected.remove(0, header);
-    QFile shown(QStringLiteral("board_states.shown.txt"));
-    QVERIFY(shown.open(QIODevice::WriteOnly | QIODevice::Text));
-    shown.write(record.join(QLatin1Char('\n')).toUtf8() + '\n');
-    int differences = 0;
-    for (qsizetype line = 0; line < std::max(expected.size(), record.size() + 1); ++line) {
-        if (expected.value(line) != record.value(line)) {
-            ++differences;
-            qWarning("board_states.txt line %lld:\n  recorded: %s\n  shown:    %s",
-                     static_cast<long long>(header + line + 1), qPrintable(expected.value(line)),
-                     qPrintable(record.value(line)));
+    const QStringList record = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    QStringList shown;
+    std::map<QString, QStringList> before; // each window's lines as last written
+    std::size_t messages = 0;
+    const auto front = [&program] {
+        return QApplication::activeWindow() != nullptr ? QApplication::activeWindow()
+                                                       : program.board();
+    };
+    for (const QString& line : record) {
+        if (!line.startsWith(QLatin1String("== "))) {
+            if (line.startsWith(QLatin1Char('#')) || line.isEmpty()) {
+                shown << line;
+            }
+            continue;
+        }
+        shown << line;
+        // What the player does: steps parted by ", ", (notes) left out.
+        static const QRegularExpression note(QStringLiteral(" ?\\(.*?\\)"));
+        for (const QString& step :
+             line.mid(3).remove(note).split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
+            QStringList words = step.split(QLatin1Char(' '));
+            const QString verb = words.takeFirst();
+            auto* board = qobject_cast<BoardWindow*>(front());
+            const int times =
+                words.last().startsWith(QLatin1Char('x')) ? words.takeLast().mid(1).toInt() : 1;
+            QStringList path{QStringLiteral("walk from"),
+                             QApplication::focusWidget()->objectName()};
+            for (int time = 0; time < times; ++time) {
+                for (const QString& word : words) {
+                    if (verb == QLatin1String("draw")) {
+                        program.random.draws.push_back(
+                            testing::drawFor(board->level(), word.toInt()));
+                    } else if (verb == QLatin1String("ticks")) {
+                        for (int tick = 0; tick < word.toInt(); ++tick) {
+                            board->Timer1_Timer();
+                        }
+                    } else if (verb == QLatin1String("menu")) {
+                        front()->findChild<QAction*>(word)->trigger();
+                        Program::settle();
+                    } else {
+                        QVERIFY2(verb == QLatin1String("keys") || verb == QLatin1String("walk"),
+                                 qPrintable(step));
+                        QTest::keySequence(QApplication::focusWidget(), QKeySequence(word));
+                        path << QApplication::focusWidget()->objectName();
+                    }
+                }
+            }
+            if (verb == QLatin1String("walk")) {
+                shown << path.join(QLatin1Char(' '));
+            }
+        }
+        Program::activate(front());
+        const QStringList now = windowLines(front());
+        QStringList& last = before[front()->objectName()];
+        for (qsizetype at = 0; at < now.size(); ++at) {
+            if (now.at(at) != last.value(at)) {
+                shown << now.at(at);
+            }
+        }
+        last = now;
+        for (; messages < program.shown.size(); ++messages) {
+            const Message& message = program.shown.at(messages);
+            shown << QStringLiteral("message %1 %2 %3")
+                         .arg(quoted(QString::fromStdString(message.title)),
+                              quoted(QString::fromStdString(message.text)))
+                         .arg(static_cast<int>(message.style));
         }
     }
-    QVERIFY2(differences == 0, "what the player sees differs from the record: see above, and "
-                               "the whole of it in board_states.shown.txt");
+
+    QFile written(QStringLiteral(NUMORRA_STATE_SHOWN));
+    QVERIFY(written.open(QIODevice::WriteOnly | QIODevice::Text));
+    written.write(shown.join(QLatin1Char('\n')).toUtf8());
+    for (qsizetype line = 0; line < std::max(record.size(), shown.size()); ++line) {
+        if (record.value(line) != shown.value(line)) {
+            qWarning("board_states.txt line %lld:\n  recorded: %s\n  shown:    %s",
+                     static_cast<long long>(line + 1), qPrintable(record.value(line)),
+                     qPrintable(shown.value(line)));
+        }
+    }
+    QVERIFY2(record == shown, "what the player sees differs from the record: see above, and "
+                              "all of it in " NUMORRA_STATE_SHOWN);
 }
 
 QTEST_MAIN(StateTest)

@@ -1,0 +1,171 @@
+// The rules, level by level, against the game's numbers and texts as
+// players know them (tests/levels.txt): every box's number, the range of
+// the draws, the time, the messages and the order of a rule's steps.
+#include "board/clock_random.h"
+#include "tests/board/harness.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <set>
+
+namespace numorra::testing {
+namespace {
+
+class EachLevel : public ::testing::TestWithParam<LevelFacts> {};
+
+// Each box, opened in box order, tells its own number in the level's miss
+// message.
+TEST_P(EachLevel, EveryBoxTellsItsNumber)
+{
+    const LevelFacts& level = GetParam();
+    Harness game(level.level);
+    for (int box = 0; box < kBoxCount; ++box) {
+        // The highest target: no box holds it, so every opening misses.
+        game.start(level.highest, true);
+        game.click(box);
+        EXPECT_EQ(game.shown.back().message, missOn(level.level, numberOn(box, level.level)))
+            << boxFacts(box).name;
+    }
+}
+
+// The lowest and the highest draw give the ends of the level's range; that
+// many ticks after a start, time is up: "0" shows before the message, the
+// game ends after it.
+TEST_P(EachLevel, DrawsSpanItsRangeAndTheClockRunsItsTime)
+{
+    const LevelFacts& level = GetParam();
+    Harness game(level.level);
+    game.random.draws = {0.0, unitDraw(std::numeric_limits<std::uint64_t>::max())};
+    game.board.Command1_Click();
+    EXPECT_EQ(game.controls().label1Caption, std::to_string(level.lowest));
+    game.board.startgame_Click();
+    EXPECT_EQ(game.controls().label1Caption, std::to_string(level.highest));
+
+    game.click(5);
+    game.ticks(level.seconds - 1);
+    EXPECT_TRUE(game.board.gameInProgress());
+    game.ticks(1);
+    ASSERT_EQ(game.shown.size(), 2U);
+    EXPECT_EQ(game.shown.back().message, kTimeUp);
+    EXPECT_EQ(game.shown.back().controls.text1Text, "0");
+    EXPECT_TRUE(allBoxes(game.shown.back().controls, true));
+    EXPECT_FALSE(game.board.gameInProgress());
+    EXPECT_EQ(game.controls().command1Caption, "&Next Number");
+    EXPECT_EQ(game.controls().boxes[5].colour, kOpenedColour);
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, EachLevel, ::testing::ValuesIn(facts().levels),
+                         [](const auto& level) { return level.param.window; });
+
+// The eighth opening: its own win or miss message comes first, while the
+// game still runs and before the count goes up; then the chance limit's,
+// after the count and before the box turns red. From the decision on, the
+// countdown stands still, while the message is open and after.
+struct EighthOpening {
+    const char* name;
+    Level level;
+    const char* eighthBox;
+    bool wins;
+};
+
+class ChanceLimit : public ::testing::TestWithParam<EighthOpening> {};
+
+TEST_P(ChanceLimit, TheEighthOpeningEndsTheGame)
+{
+    const EighthOpening& row = GetParam();
+    const int eighth = boxNamed(row.eighthBox);
+    const int hidden = numberOn(eighth, row.level);
+    Harness game(row.level);
+    game.start(row.wins ? hidden : factsOf(row.level).highest);
+    for (int opening = 1; opening <= 7; ++opening) {
+        game.click(opening + 7);
+    }
+    // The ticks come while the limit's message is open.
+    game.whileOpen = [&] { game.whileOpen = [&] { game.ticks(5); }; };
+    game.click(eighth);
+
+    ASSERT_EQ(game.shown.size(), 9U);
+    EXPECT_EQ(game.shown[7].message, row.wins ? winOn(row.level) : missOn(row.level, hidden));
+    EXPECT_TRUE(game.shown[7].controls.timer1Enabled);
+    EXPECT_EQ(game.shown[7].controls.text2Text, "7");
+    EXPECT_EQ(game.shown[8].message, kNoMoreChance);
+    EXPECT_EQ(game.shown[8].controls.text2Text, "8");
+    EXPECT_EQ(game.shown[8].controls.box(eighth).colour, kFreshColour);
+    EXPECT_EQ(game.controls().box(eighth).colour, kOpenedColour);
+    EXPECT_FALSE(game.board.gameInProgress());
+    EXPECT_EQ(game.controls().command1Caption, "&Next Number");
+    game.ticks(5);
+    EXPECT_EQ(game.controls().text1Text, std::to_string(factsOf(row.level).seconds));
+}
+
+INSTANTIATE_TEST_SUITE_P(Openings, ChanceLimit,
+                         ::testing::Values(EighthOpening{"Form1Win", Level::Easy, "Command32", true},
+                                           EighthOpening{"medium1Win", Level::Medium, "Command45",
+                                                         true},
+                                           EighthOpening{"hard1Win", Level::Hard, "Command32", true},
+                                           EighthOpening{"medium1Miss", Level::Medium, "Command9",
+                                                         false}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// Time runs out while a miss message is open: the time-up message comes up
+// inside it, and the board stays ended once the miss is dismissed. The
+// opening is still counted and coloured.
+TEST(Openings, TimeRunsOutDuringAMissAndTheBoardStaysEnded)
+{
+    Harness game(Level::Medium);
+    game.start(300);
+    game.ticks(18);
+    game.whileOpen = [&] { game.ticks(5); };
+    game.click(2);
+    ASSERT_EQ(game.shown.size(), 2U);
+    EXPECT_EQ(game.shown[0].message, missOn(Level::Medium, 533));
+    EXPECT_EQ(game.shown[1].message, kTimeUp);
+    EXPECT_EQ(game.shown[1].depth, 2);
+    EXPECT_FALSE(game.board.gameInProgress());
+    EXPECT_EQ(game.controls().text2Text, "1");
+    EXPECT_EQ(game.controls().boxes[2].colour, kOpenedColour);
+}
+
+// An unloaded board takes no event; loaded again, it shows the design.
+TEST(LoadAndUnload, NoEventReachesAnUnloadedBoard)
+{
+    Harness game(Level::Easy);
+    game.start(317);
+    game.click(0); // a win
+    game.board.unload();
+    EXPECT_THROW(game.board.Command1_Click(), std::logic_error);
+    EXPECT_THROW(game.board.Timer1_Timer(), std::logic_error);
+
+    game.board.load(game, game);
+    EXPECT_THROW(game.board.load(game, game), std::logic_error);
+    EXPECT_EQ(game.controls().command1Caption, "&Start Game.");
+    EXPECT_EQ(game.controls().label2Caption, "");
+}
+
+// Every start reseeds from the clock, and the clock alone decides what the
+// draws are from then on: ten readings, each starting two games (the
+// button's and the menu's).
+TEST(ClockRandom, EveryStartReseedsFromTheClock)
+{
+    std::uint64_t now = 1000;
+    int readings = 0;
+    ClockRandom random([&] {
+        ++readings;
+        return now;
+    });
+    Harness game(Level::Easy, &random);
+    std::set<std::int16_t> targets;
+    for (now = 1000; now < 1010; ++now) {
+        game.board.Command1_Click();
+        const std::int16_t first = game.board.fields().target;
+        game.board.startgame_Click();
+        EXPECT_EQ(game.board.fields().target, first) << "one clock reading, two targets";
+        targets.insert(first);
+    }
+    EXPECT_EQ(readings, 20);
+    EXPECT_GT(targets.size(), 5U) << "ten clock readings drew hardly any different targets";
+}
+
+} // namespace
+} // namespace numorra::testing
