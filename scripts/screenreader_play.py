@@ -9,11 +9,12 @@ descriptions. The game's calendar clock is held still
 (screenreader_session.sh), so every start draws one target, which a box
 holds: the won game takes one start. Which box holds which number, and each
 level's time, come from the tests' written-out facts
-(tests/board/level_facts.h). Writes each key it presses to KEYS, one
+(tests/levels.txt). Writes each key it presses to KEYS, one
 "<time> <key> <what the key is for>" a line.
 Usage: screenreader_play.py SOURCE_DIR KEYS
 """
 import re
+import shlex
 import subprocess
 import sys
 import time
@@ -24,22 +25,22 @@ source, keys_file = sys.argv[1], sys.argv[2]
 keys_log = open(keys_file, "w", buffering=1)
 
 
-FACTS = open(f"{source}/tests/board/level_facts.h").read()
+# The levels as players know them: "level NAME WINDOW LOWEST HIGHEST
+# SECONDS" and "box NAME ROW COLUMN" with a number for each level in turn.
+FACTS = [shlex.split(line) for line in open(f"{source}/tests/levels.txt")
+         if line.strip() and not line.startswith("#")]
+LEVELS = [words[1] for words in FACTS if words[0] == "level"]
 
 
 def board_numbers(level):
-    """Each box's (row, column) and the number it hides; level 0 is Easy,
-    2 is Hard."""
-    rows = re.findall(r'\{"Command\d+", (\d), (\d), \{(\d+), (\d+), (\d+)\}\}', FACTS)
-    assert len(rows) == 40, "the box table has not 40 boxes"
-    return {(int(row[0]), int(row[1])): int(row[2 + level]) for row in rows}
+    """Each box's (row, column) and the number it hides on LEVEL."""
+    column = 4 + LEVELS.index(level)
+    return {(int(w[2]), int(w[3])): int(w[column]) for w in FACTS if w[0] == "box"}
 
 
 def player_seconds(level):
-    """The time a start gives the player on a level."""
-    seconds = re.findall(r'\{Level::\w+, "\w+", \d+, \d+, (\d+),', FACTS)
-    assert len(seconds) == 3, "the level facts have not three levels"
-    return int(seconds[level])
+    """The time a start gives the player on LEVEL."""
+    return next(int(w[5]) for w in FACTS if w[:2] == ["level", level])
 
 
 def note(key, what):
@@ -115,8 +116,8 @@ def walk(here, there):
 
 FIRST_BOX = (2, 4)  # Command2, where a start puts the focus
 
-easy = board_numbers(0)
-note("-", "level:0")
+easy = board_numbers("Easy")
+note("-", "level:Easy")
 # Orca takes the board in when the focus first moves on it: Tab to the
 # first box's place in the tab order and back to Start.
 press("Tab", "move")
@@ -151,12 +152,12 @@ press("Right", "menu")
 press("Down", "menu", pause=0.4)
 press("Down", "menu", pause=0.4)
 press("Return", "switch", pause=2.0)
-note("-", "level:2")
+note("-", "level:Hard")
 start("F2")
 note("-", "wait")
 # Hard's time runs out (two seconds' margin for the message to reach the
 # bus), then Orca has a second to speak it.
-wait_for_message("Time Up", player_seconds(2) + 2)
+wait_for_message("Time Up", player_seconds("Hard") + 2)
 time.sleep(1.0)
 press("Return", "dismiss")
 note("-", "end")

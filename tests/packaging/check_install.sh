@@ -3,17 +3,14 @@
 # the tree, the validators, the names that tie the files together, the
 # icon sizes, and that the installed game starts.
 # Usage: check_install.sh BUILD_DIR VERSION INSTALLED_GAME SOURCE_DIR
+source "$(dirname "$0")/../checks.sh" install_tree desktop-file-validate appstreamcli man dpkg-parsechangelog file
 set -euo pipefail
-source "$(dirname "$0")/../require_tools.sh"
-require_tools install_tree desktop-file-validate appstreamcli man dpkg-parsechangelog file
 build=$1
 version=$2
 installed_game=$3
 source_dir=$4
 id=example.numorra.Numorra
-stage=$(mktemp -d)
-trap 'rm -rf "$stage" "$stage.changelog" "$stage.user" "$stage.catalog"' EXIT
-fail() { echo "install_tree: $*" >&2; exit 1; }
+stage=$work/stage
 
 cmake --install "$build" --prefix "$stage" >/dev/null
 cd "$stage"
@@ -34,8 +31,10 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop
 appstreamcli validate --pedantic --no-net "$metainfo" >/dev/null ||
   fail "appstreamcli rejects $metainfo: $(appstreamcli validate --pedantic --no-net "$metainfo")"
 
-key() { sed -n "s/^$1=//p" "$desktop"; }
+key() { entry "$desktop" "$1"; }
 [ "$(key Name)" = Numorra ] || fail "the desktop entry's name is '$(key Name)'"
+# A game, in the desktop's Games menu; the window's class is the x11 check's.
+[ "$(key Categories)" = "Game;LogicGame;" ] || fail "the desktop entry's categories are '$(key Categories)'"
 [ "$(key Exec)" = "$installed_game" ] ||
   fail "the desktop entry runs '$(key Exec)', not the installed $installed_game"
 [ "$(key Icon)" = "$id" ] || fail "the desktop entry's icon is '$(key Icon)', not $id"
@@ -61,12 +60,26 @@ shots=$(sed -n 's:^ *<image>.*/\([^/]*\)</image>$:\1:p' "$metainfo")
 man --warnings -E UTF-8 -l share/man/man6/numorra.6.gz 2>&1 >/dev/null | grep . &&
   fail "the manual page has faults"
 gzip -t share/man/man6/numorra.6.gz share/doc/numorra/changelog.gz || fail "a document is not gzip"
-gunzip -c share/doc/numorra/changelog.gz >"$stage.changelog"
-dpkg-parsechangelog -l "$stage.changelog" -S Version | grep -qx "$version.0" ||
+gunzip -c share/doc/numorra/changelog.gz >"$work/changelog"
+dpkg-parsechangelog -l "$work/changelog" -S Version | grep -qx "$version.0" ||
   fail "the changelog's last entry is not version $version.0"
-released=$(date -u -d "$(dpkg-parsechangelog -l "$stage.changelog" -S Date)" +%F)
+released=$(date -u -d "$(dpkg-parsechangelog -l "$work/changelog" -S Date)" +%F)
 grep -q "<release version=\"$version\" date=\"$released\">" "$metainfo" ||
   fail "the metainfo's release date is not the changelog's, $released"
+
+# What the manual page, the metainfo and the README say of each level's
+# time and range is what players know of it (tests/levels.txt).
+manual=$(gunzip -c share/man/man6/numorra.6.gz)
+times=()
+while read -r _ name _ lowest highest seconds; do
+  grep -Pzq "\\.B $name\n$seconds seconds; targets from $lowest to $highest\\." <<<"$manual" ||
+    fail "the manual page does not give $name $seconds seconds and targets from $lowest to $highest"
+  times+=("$seconds")
+done < <(grep '^level ' "$source_dir/tests/levels.txt")
+said=$(printf '%s, ' "${times[@]:0:${#times[@]}-1}")
+said="${said%, } and ${times[-1]} seconds"
+grep -q "time: $said\." "$metainfo" || fail "the metainfo's description does not say '$said'"
+grep -q "($said)" "$source_dir/README.md" || fail "the README does not say '$said'"
 
 for size in "${sizes[@]}"; do
   pixels=${size%@2}
@@ -81,10 +94,10 @@ done
 # the screen the board needs, so that a phone is not offered the game.
 if appstreamcli compose --help >/dev/null 2>&1; then
   report=$(appstreamcli compose --no-net --no-color --prefix=/ --origin=numorra \
-    --result-root="$stage.catalog" --print-report=full "$stage" 2>&1) ||
+    --result-root="$work/catalog" --print-report=full "$stage" 2>&1) ||
     fail "appstreamcli compose fails on the tree: $report"
   grep -E '^ *[EW]: ' <<<"$report" && fail "appstreamcli compose warns of the tree: $report"
-  catalog=$(gunzip -c "$stage.catalog"/share/swcatalog/xml/numorra.xml.gz)
+  catalog=$(gunzip -c "$work/catalog"/share/swcatalog/xml/numorra.xml.gz)
   for icon in 64 128; do
     grep '<icon type="cached"' <<<"$catalog" | grep "width=\"$icon\"" | grep -q 'scale="2"' ||
       fail "the catalog has no ${icon}x$icon icon for a screen scaled by two"
@@ -105,9 +118,9 @@ QT_QPA_PLATFORM=offscreen timeout 2 games/numorra || status=$?
 
 # /usr/games is the system package's; a user's own prefix puts the game in
 # bin, where the user's PATH finds it, and the desktop entry follows.
-user_prefix=$stage.user/home/.local
-cmake -S "$source_dir" -B "$stage.user/build" -G Ninja -DCMAKE_INSTALL_PREFIX="$user_prefix" >/dev/null
-user_exec=$(sed -n 's/^Exec=//p' "$stage.user/build/packaging/$id.desktop")
+user_prefix=$work/user/home/.local
+cmake -S "$source_dir" -B "$work/user/build" -G Ninja -DCMAKE_INSTALL_PREFIX="$user_prefix" >/dev/null
+user_exec=$(sed -n 's/^Exec=//p' "$work/user/build/packaging/$id.desktop")
 [ "$user_exec" = "$user_prefix/bin/numorra" ] ||
   fail "installed under $user_prefix, the game would be at $user_exec, not in bin"
 

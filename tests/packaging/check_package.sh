@@ -4,15 +4,11 @@
 # package of every shared library the game links, and, with the game
 # running on an X server, the package of every toolkit plugin it loads.
 # Usage: check_package.sh BUILD_DIR VERSION
+source "$(dirname "$0")/../checks.sh" debian_package cpack dpkg-deb lintian readelf Xvfb
 set -euo pipefail
-source "$(dirname "$0")/../require_tools.sh"
-require_tools debian_package cpack dpkg-deb lintian readelf Xvfb
 build=$(realpath "$1")
 version=$2
-out=$(mktemp -d)
-source "$(dirname "$0")/../../scripts/x_session.sh"
-trap 'x_session_stop; rm -rf "$out"' EXIT
-fail() { echo "debian_package: $*" >&2; exit 1; }
+out=$work
 
 SOURCE_DATE_EPOCH=$(git -C "$(dirname "$0")" log -1 --format=%ct 2>/dev/null || date +%s)
 export SOURCE_DATE_EPOCH

@@ -3,13 +3,9 @@
 # in different folders with different file times, the way scripts/package.sh
 # builds it, and checks that the two packages are identical to the byte.
 # Usage: check_reproducible.sh SOURCE_DIR
+source "$(dirname "$0")/../checks.sh" reproducible git dpkg-deb
 set -euo pipefail
-source "$(dirname "$0")/../require_tools.sh"
-require_tools reproducible git dpkg-deb
 source=$(realpath "$1")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "reproducible: $*" >&2; exit 1; }
 
 for build in first second; do
   clone="$work/$build-clone-$RANDOM"

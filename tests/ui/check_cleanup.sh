@@ -3,12 +3,8 @@
 # writes_nothing check, given a game that never shows a window, must fail
 # within 20 seconds, and the game must not outlive it (its session bus, in
 # the same process group, goes with it). Usage: check_cleanup.sh
+source "$(dirname "$0")/../checks.sh" cleanup Xvfb xdotool import dbus-run-session
 set -euo pipefail
-source "$(dirname "$0")/../require_tools.sh"
-require_tools cleanup Xvfb xdotool import dbus-run-session
-here=$(cd "$(dirname "$0")" && pwd)
-fail() { echo "cleanup: $*" >&2; exit 1; }
-work=$(mktemp -d)
 trap 'pkill -KILL -f "$work/" || true; rm -rf "$work"' EXIT
 
 # The game that never shows a window, known by its path among the processes.
@@ -16,7 +12,7 @@ printf '#!/bin/bash\nexec -a "$0" sleep 300\n' >"$work/numorra"
 chmod +x "$work/numorra"
 started=$(date +%s)
 status=0
-timeout 60 bash "$here/check_writes_nothing.sh" "$work/numorra" >"$work/log" 2>&1 || status=$?
+timeout 60 bash "$(dirname "$0")/check_writes_nothing.sh" "$work/numorra" >"$work/log" 2>&1 || status=$?
 took=$(($(date +%s) - started))
 [ "$status" -eq 1 ] || fail "writes_nothing ended with $status, not 1: $(cat "$work/log")"
 [ "$took" -le 20 ] || fail "writes_nothing took $took s to fail"

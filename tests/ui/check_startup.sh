@@ -4,7 +4,6 @@
 # with status 69. Usage: check_startup.sh NUMORRA
 set -euo pipefail
 game=$1
-fail() { echo "startup: $*" >&2; exit 1; }
 
 # expect "WHAT" "LAST LINE STARTS WITH" ENV...
 expect() {
@@ -12,9 +11,9 @@ expect() {
   shift 2
   errors=$(env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$(mktemp -d)" "$@" "$game" 2>&1 >/dev/null) ||
     status=$?
-  [ "$status" -eq 69 ] || fail "$what: the game ended with $status, not 69: $errors"
-  [[ "$(tail -n 1 <<<"$errors")" == "$reason"* ]] || fail "$what: the last line is not '$reason...': $errors"
-  grep -q 'Qt platform plugin' <<<"$errors" || fail "$what: the toolkit's plugin line is gone: $errors"
+  [ "$status" -eq 69 ] && [[ "$(tail -n 1 <<<"$errors")" == "$reason"* ]] &&
+    grep -q 'Qt platform plugin' <<<"$errors" ||
+    { echo "startup: $what: not status 69, a last line '$reason...' and the toolkit's plugin line: $status, $errors" >&2; exit 1; }
   echo "startup: $what: $(tail -n 1 <<<"$errors")"
 }
 
