@@ -1,56 +1,43 @@
 #pragma once
 
 #include "board/board.h"
-#include "board/level_table.h"
 #include "board/number_text.h"
-#include "board/ports.h"
 #include "tests/board/level_facts.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
-#include <stdexcept>
-#include <string>
 #include <vector>
 
 namespace numorra::testing {
 
-inline bool allBoxes(const BoardControls& controls, bool enabled)
+// The messages as players know them, style codes as numbers: 16 critical,
+// 48 exclamation, 64 information.
+inline Message winOn(Level level)
 {
-    return std::ranges::all_of(controls.boxes,
-                               [enabled](const BoxControl& box) { return box.enabled == enabled; });
+    return {factsOf(level).win, "Congratulations.", MessageStyle{48}};
 }
-
-// What holds after every step of play: the buttons, the boxes and the timer
-// agree on whether a game runs, and the counter stays within the level's
-// time. Once a game has started since the load, the controls show the
-// board's own fields as number text.
-inline void expectConsistent(const Board& board, bool startedSinceLoad)
+inline Message missOn(Level level, int number)
 {
-    const BoardControls& controls = board.controls();
-    const BoardFields& fields = board.fields();
-    const LevelFacts& level = factsOf(board.level());
-    const bool running = controls.timer1Enabled;
-    EXPECT_EQ(controls.command1Enabled, !running);
-    EXPECT_EQ(controls.command33Enabled, running);
-    EXPECT_TRUE(allBoxes(controls, running)) << "a box's enabled state is not the game's";
-    EXPECT_GE(fields.seconds, running ? 1 : 0);
-    EXPECT_LE(fields.seconds, level.seconds);
-    if (startedSinceLoad) {
-        EXPECT_EQ(controls.text1Text, numberText(fields.seconds));
-        EXPECT_EQ(controls.text2Text, numberText(fields.chance));
-        EXPECT_EQ(controls.label1Caption, numberText(fields.target));
-        EXPECT_GE(fields.target, level.lowest);
-        EXPECT_LE(fields.target, level.highest);
-    }
+    return {factsOf(level).miss + std::to_string(number), "Try Again.", MessageStyle{64}};
+}
+inline const Message kTimeUp{"Your Time is Up.", "Time Up", MessageStyle{16}};
+inline const Message kNoMoreChance{"You Have No More Chance.", "Chance Finished.",
+                                   MessageStyle{16}};
+
+inline bool allBoxes(const BoardControls& controls, auto holds)
+{
+    return std::ranges::all_of(controls.boxes, holds);
 }
 
 // One loaded board with scripted randomness (or a source of the test's
 // own), standing in for its window: it records each message with what the
-// board looked like at that moment, and can act (deliver ticks, say) while
-// a message is open. Each step it takes, but those taken while a message is
-// open, is checked with expectConsistent.
+// board looked like then, and can act (tick, say) while a message is open.
+// After each step, but those taken while a message is open: the buttons,
+// the boxes and the timer agree on whether a game runs, the counter keeps
+// within the level's time, and since a start the controls show the board's
+// fields as number text; every start shows the full time, no chance used
+// and every box fresh.
 class Harness final : public MessageBox, public BoardObserver {
 public:
     struct Shown {
@@ -71,13 +58,9 @@ public:
         fromMenu ? board.startgame_Click() : board.Command1_Click();
         started = true;
         checkStep();
-        // Every start, during a game too, shows the full time, no chance
-        // used and every box fresh.
         EXPECT_EQ(controls().text1Text, std::to_string(factsOf(board.level()).seconds));
         EXPECT_EQ(controls().text2Text, "0");
-        EXPECT_TRUE(std::ranges::all_of(controls().boxes, [](const BoxControl& box) {
-            return box.colour == kFreshColour;
-        })) << "a box is not fresh after a start";
+        EXPECT_TRUE(allBoxes(controls(), [](auto& box) { return box.colour == kFreshColour; }));
     }
 
     void click(int box)
@@ -115,8 +98,23 @@ public:
 private:
     void checkStep() const
     {
-        if (open_ == 0) {
-            expectConsistent(board, started);
+        const BoardControls& controls = board.controls();
+        const BoardFields& fields = board.fields();
+        const LevelFacts& level = factsOf(board.level());
+        const bool running = controls.timer1Enabled;
+        if (open_ > 0) {
+            return;
+        }
+        EXPECT_EQ(controls.command1Enabled, !running);
+        EXPECT_EQ(controls.command33Enabled, running);
+        EXPECT_TRUE(allBoxes(controls, [running](auto& box) { return box.enabled == running; }));
+        EXPECT_GE(fields.seconds, running ? 1 : 0);
+        EXPECT_LE(fields.seconds, level.seconds);
+        if (started) {
+            EXPECT_EQ(controls.text1Text, numberText(fields.seconds));
+            EXPECT_EQ(controls.text2Text, numberText(fields.chance));
+            EXPECT_EQ(controls.label1Caption, numberText(fields.target));
+            EXPECT_TRUE(fields.target >= level.lowest && fields.target <= level.highest);
         }
     }
 

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <limits>
+#include <random>
 #include <set>
 
 namespace numorra::testing {
@@ -25,7 +27,7 @@ TEST_P(EachLevel, EveryBoxTellsItsNumber)
         game.start(level.highest, true);
         game.click(box);
         EXPECT_EQ(game.shown.back().message, missOn(level.level, numberOn(box, level.level)))
-            << boxFacts(box).name;
+            << "box " << box;
     }
 }
 
@@ -49,7 +51,7 @@ TEST_P(EachLevel, DrawsSpanItsRangeAndTheClockRunsItsTime)
     ASSERT_EQ(game.shown.size(), 2U);
     EXPECT_EQ(game.shown.back().message, kTimeUp);
     EXPECT_EQ(game.shown.back().controls.text1Text, "0");
-    EXPECT_TRUE(allBoxes(game.shown.back().controls, true));
+    EXPECT_TRUE(allBoxes(game.shown.back().controls, [](auto& box) { return box.enabled; }));
     EXPECT_FALSE(game.board.gameInProgress());
     EXPECT_EQ(game.controls().command1Caption, "&Next Number");
     EXPECT_EQ(game.controls().boxes[5].colour, kOpenedColour);
@@ -60,8 +62,8 @@ INSTANTIATE_TEST_SUITE_P(Levels, EachLevel, ::testing::ValuesIn(facts().levels),
 
 // The eighth opening: its own win or miss message comes first, while the
 // game still runs and before the count goes up; then the chance limit's,
-// after the count and before the box turns red. From the decision on, the
-// countdown stands still, while the message is open and after.
+// after the count and before the box turns red. From the decision on (a
+// win, or the limit), the countdown stands still.
 struct EighthOpening {
     const char* name;
     Level level;
@@ -74,15 +76,19 @@ class ChanceLimit : public ::testing::TestWithParam<EighthOpening> {};
 TEST_P(ChanceLimit, TheEighthOpeningEndsTheGame)
 {
     const EighthOpening& row = GetParam();
-    const int eighth = boxNamed(row.eighthBox);
+    const int eighth = static_cast<int>(
+        std::ranges::find(facts().boxes, row.eighthBox, &BoxFacts::name) - facts().boxes.begin());
     const int hidden = numberOn(eighth, row.level);
     Harness game(row.level);
     game.start(row.wins ? hidden : factsOf(row.level).highest);
     for (int opening = 1; opening <= 7; ++opening) {
         game.click(opening + 7);
     }
-    // The ticks come while the limit's message is open.
-    game.whileOpen = [&] { game.whileOpen = [&] { game.ticks(5); }; };
+    // Five ticks come while each message is open: the decision stops the clock.
+    game.whileOpen = [&] {
+        game.ticks(5);
+        game.whileOpen = [&] { game.ticks(5); };
+    };
     game.click(eighth);
 
     ASSERT_EQ(game.shown.size(), 9U);
@@ -96,17 +102,17 @@ TEST_P(ChanceLimit, TheEighthOpeningEndsTheGame)
     EXPECT_FALSE(game.board.gameInProgress());
     EXPECT_EQ(game.controls().command1Caption, "&Next Number");
     game.ticks(5);
-    EXPECT_EQ(game.controls().text1Text, std::to_string(factsOf(row.level).seconds));
+    EXPECT_EQ(game.controls().text1Text,
+              std::to_string(factsOf(row.level).seconds - (row.wins ? 0 : 5)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Openings, ChanceLimit,
-                         ::testing::Values(EighthOpening{"Form1Win", Level::Easy, "Command32", true},
-                                           EighthOpening{"medium1Win", Level::Medium, "Command45",
-                                                         true},
-                                           EighthOpening{"hard1Win", Level::Hard, "Command32", true},
-                                           EighthOpening{"medium1Miss", Level::Medium, "Command9",
-                                                         false}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Openings, ChanceLimit,
+    ::testing::Values(EighthOpening{"Form1Win", Level::Easy, "Command32", true},
+                      EighthOpening{"medium1Win", Level::Medium, "Command45", true},
+                      EighthOpening{"hard1Win", Level::Hard, "Command32", true},
+                      EighthOpening{"medium1Miss", Level::Medium, "Command9", false}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Time runs out while a miss message is open: the time-up message comes up
 // inside it, and the board stays ended once the miss is dismissed. The
@@ -165,6 +171,96 @@ TEST(ClockRandom, EveryStartReseedsFromTheClock)
     }
     EXPECT_EQ(readings, 20);
     EXPECT_GT(targets.size(), 5U) << "ten clock readings drew hardly any different targets";
+}
+
+// Long random sequences of what a player and the clock can do to a board,
+// the clock ticking under open messages too. The seed picks the level; a
+// failure names it, and NUMORRA_PLAY_SEED=<seed> replays it.
+TEST(RandomPlay, EveryOpeningIsJudgedAndEveryGameEndsOnce)
+{
+    const char* replay = std::getenv("NUMORRA_PLAY_SEED"); // NOLINT(concurrency-mt-unsafe)
+    std::random_device device;
+    for (int sequence = 0; sequence < (replay != nullptr ? 1 : 20) && !HasFailure(); ++sequence) {
+        const std::uint64_t seed =
+            replay != nullptr ? std::stoull(replay) : (std::uint64_t{device()} << 32U) | device();
+        SCOPED_TRACE("replay with NUMORRA_PLAY_SEED=" + std::to_string(seed));
+        std::mt19937_64 engine(seed);
+        const auto pick = [&engine](int count) {
+            return std::uniform_int_distribution(0, count - 1)(engine);
+        };
+        const Level level = kLevels.at(seed % kLevels.size());
+        Harness game(level);
+        std::set<int> opened;
+        int openings = 0;
+        std::size_t gameStart = 0; // this game's first message
+        std::function<void()> tickWhileOpen = [&] {
+            game.whileOpen = tickWhileOpen;
+            for (int tick = pick(4); tick > 0 && game.board.gameInProgress(); --tick) {
+                game.ticks(1);
+            }
+        };
+        const auto count = [&](const char* title) {
+            return std::count_if(
+                game.shown.begin() + static_cast<std::ptrdiff_t>(gameStart), game.shown.end(),
+                [title](const auto& shown) { return shown.message.title == title; });
+        };
+        for (int step = 0; step < 6000 && !HasFailure(); ++step) {
+            game.whileOpen = tickWhileOpen;
+            const int action = pick(36);
+            const std::size_t before = game.shown.size();
+            if (action < 6 && (action >= 4 || game.controls().command1Enabled)) {
+                // Half the games draw a target that some box holds.
+                game.start(pick(2) == 0 ? numberOn(pick(kBoxCount), level)
+                                        : factsOf(level).lowest + pick(500),
+                           action >= 4);
+                opened.clear();
+                openings = 0;
+                gameStart = game.shown.size();
+            } else if (action == 6 || (action == 7 && game.controls().command33Enabled)) {
+                action == 6 ? game.board.stopgame_Click() : game.board.Command33_Click();
+            } else if (action >= 8 && action < 23) {
+                const int box = pick(kBoxCount);
+                const bool opens = game.controls().box(box).enabled;
+                game.click(box);
+                // Every opening is judged, whatever Label2 showed before, and
+                // wins exactly when the box holds the target.
+                const bool wins = numberOn(box, level) == game.board.fields().target;
+                ASSERT_EQ(game.shown.size() > before, opens) << "box " << box;
+                if (opens) {
+                    opened.insert(box);
+                    ++openings;
+                    EXPECT_EQ(game.shown.at(before).message.title,
+                              wins ? "Congratulations." : "Try Again.");
+                }
+            } else if (action >= 23 && action < 35 && game.controls().timer1Enabled) {
+                game.ticks(1);
+            } else if (action == 35) {
+                game.board.unload();
+                game.board.load(game, game);
+                game.started = false;
+                opened.clear();
+            }
+            // Only time up interrupts a message, and only a miss; nothing
+            // follows the chance limit; a game is decided once at most, and
+            // runs on only while it is not.
+            for (std::size_t at = gameStart; at < game.shown.size(); ++at) {
+                const Message& message = game.shown.at(at).message;
+                EXPECT_TRUE(
+                    game.shown.at(at).depth == 1 ||
+                    (message == kTimeUp && game.shown.at(at - 1).message.title == "Try Again."));
+                EXPECT_TRUE(message != kNoMoreChance || at + 1 == game.shown.size());
+            }
+            EXPECT_LE(count("Congratulations.") + count("Time Up"), 1);
+            EXPECT_TRUE(!game.board.gameInProgress() ||
+                        count("Congratulations.") + count("Time Up") + count("Chance Finished.") ==
+                            0);
+            for (int box = 0; box < kBoxCount; ++box) {
+                EXPECT_EQ(game.controls().box(box).colour,
+                          opened.contains(box) ? kOpenedColour : kFreshColour);
+            }
+            EXPECT_TRUE(!game.started || game.board.fields().chance == openings);
+        }
+    }
 }
 
 } // namespace

@@ -85,6 +85,14 @@ QString seen(QWidget* control)
     }
     line << marks({{control->isVisible() && !drawnWhole(control), "CLIPPED"},
                    {QApplication::focusWidget() == control, "focus"}});
+    // A label sizes itself to its text, so it must keep clear of the rest.
+    for (QWidget* other :
+         control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (label != nullptr && other != control && control->isVisible() && other->isVisible() &&
+            control->geometry().intersects(other->geometry())) {
+            line << QStringLiteral("OVERLAPS") << other->objectName();
+        }
+    }
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
     line << QStringLiteral("reads") << quoted(face->text(QAccessible::Name));
     for (const auto& [heading, relation] : face->relations(QAccessible::Label)) {
