@@ -30,7 +30,9 @@ test=(
   # install and package checks
   desktop-file-utils appstream appstream-compose lintian man-db git
 )
-bench=("${play[@]}" xvfb x11-utils xdotool valgrind libbenchmark-dev libx11-dev libxtst-dev python3)
+bench=("${play[@]}" xvfb x11-utils xdotool valgrind libbenchmark-dev libx11-dev libxtst-dev python3
+  # the long evening of play, with and without an accessibility bus
+  openbox dbus at-spi2-core procps)
 lint=("${bench[@]}" libgtest-dev clang-format clang-tidy)
 screenshots=("${play[@]}" "${desktop[@]}" qt6ct)
 screenreader=("${play[@]}" "${desktop[@]}" "${screenreader_tools[@]}")
