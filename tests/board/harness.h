@@ -36,8 +36,8 @@ inline bool allBoxes(const BoardControls& controls, auto holds)
 // After each step, but those taken while a message is open: the buttons,
 // the boxes and the timer agree on whether a game runs, the counter keeps
 // within the level's time, and since a start the controls show the board's
-// fields as number text; every start shows the full time, no chance used
-// and every box fresh.
+// fields as number text; every start shows the target drawn, the full time,
+// no chance used and every box fresh.
 class Harness final : public MessageBox, public BoardObserver {
 public:
     struct Shown {
@@ -58,6 +58,7 @@ public:
         fromMenu ? board.startgame_Click() : board.Command1_Click();
         started = true;
         checkStep();
+        EXPECT_EQ(controls().label1Caption, std::to_string(target));
         EXPECT_EQ(controls().text1Text, std::to_string(factsOf(board.level()).seconds));
         EXPECT_EQ(controls().text2Text, "0");
         EXPECT_TRUE(allBoxes(controls(), [](auto& box) { return box.colour == kFreshColour; }));
