@@ -205,6 +205,10 @@ void StateTest::eachStateShowsWhatTheRecordSays()
     QStringList shown;
     std::map<QString, QStringList> before; // the boards' and About's lines as last written
     std::size_t messages = 0;
+    const auto focusName = [] {
+        QWidget* focus = QApplication::focusWidget();
+        return focus != nullptr ? focus->objectName() : QStringLiteral("nothing");
+    };
     const auto front = [&program] {
         return QApplication::activeWindow() != nullptr ? QApplication::activeWindow()
                                                        : program.board();
@@ -226,8 +230,7 @@ void StateTest::eachStateShowsWhatTheRecordSays()
             auto* board = qobject_cast<BoardWindow*>(front());
             const int times =
                 words.last().startsWith(QLatin1Char('x')) ? words.takeLast().mid(1).toInt() : 1;
-            QStringList path{QStringLiteral("walk from"),
-                             QApplication::focusWidget()->objectName()};
+            QStringList path{QStringLiteral("walk from"), focusName()};
             for (int time = 0; time < times; ++time) {
                 for (const QString& word : words) {
                     if (verb == QLatin1String("draw")) {
@@ -243,8 +246,9 @@ void StateTest::eachStateShowsWhatTheRecordSays()
                     } else {
                         QVERIFY2(verb == QLatin1String("keys") || verb == QLatin1String("walk"),
                                  qPrintable(step));
-                        QTest::keySequence(QApplication::focusWidget(), QKeySequence(word));
-                        path << QApplication::focusWidget()->objectName();
+                        QWidget* focus = QApplication::focusWidget();
+                        QTest::keySequence(focus != nullptr ? focus : front(), QKeySequence(word));
+                        path << focusName();
                     }
                 }
             }
