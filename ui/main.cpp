@@ -21,6 +21,7 @@ int main(int argc, char* argv[])
         QApplication::setQuitOnLastWindowClosed(false);
         ui::setIdentity();
         ui::keepSettingsOffDisk();
+        ui::keepPixmapCacheSmall();
 
         ClockRandom random;
         ui::Windows windows(ui::toolkitServices(random));

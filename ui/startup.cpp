@@ -6,6 +6,7 @@
 #include "ui/startup_failure.h"
 
 #include <QApplication>
+#include <QPixmapCache>
 #include <QSettings>
 #include <QtGlobal>
 
@@ -86,6 +87,18 @@ void keepSettingsOffDisk()
         QSettings::setPath(format, QSettings::UserScope, nowhere);
         QSettings::setPath(format, QSettings::SystemScope, nowhere);
     }
+}
+
+void keepPixmapCacheSmall()
+{
+    // The style caches what it draws under the identity of the palette and
+    // the icon it draws with, and the toolkit's own dialogs (each message box,
+    // the colour dialog) come with new ones every time they open: each
+    // opening would leave its bevels and button icons in the cache until its
+    // default limit of 10 MiB, growing all evening. The game's own windows
+    // redraw far less than this limit.
+    constexpr int kCacheKiB = 512;
+    QPixmapCache::setCacheLimit(kCacheKiB);
 }
 
 } // namespace numorra::ui

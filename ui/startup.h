@@ -22,4 +22,8 @@ void setIdentity();
 // own settings (the colour dialog's custom colours) off the disk too.
 void keepSettingsOffDisk();
 
+// Holds the toolkit's cache of drawn pixmaps to what the game's own windows
+// draw again and again.
+void keepPixmapCacheSmall();
+
 } // namespace numorra::ui

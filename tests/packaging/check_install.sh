@@ -40,6 +40,7 @@ key() { entry "$desktop" "$1"; }
 [ "$(key Icon)" = "$id" ] || fail "the desktop entry's icon is '$(key Icon)', not $id"
 [ "$(key X-Numorra-Version)" = "$version" ] || fail "the desktop entry carries another version"
 grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
+grep -q "<binary>$(basename "$installed_game")</binary>" "$metainfo" || fail "the metainfo provides another program than $installed_game"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
   fail "the metainfo does not launch $id.desktop"
 grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "the licence is not MIT"
