@@ -19,15 +19,20 @@
 namespace numorra::testing {
 
 struct LevelFacts {
-    Level level; // the levels come in the game's order
-    std::string name, window;
-    int lowest, highest, seconds; // the range of the targets; the time
-    std::string win, miss;        // the box's number follows the miss
+    Level level = Level::Easy; // the levels come in the game's order
+    std::string name;
+    std::string window;
+    int lowest = 0; // the range of the targets
+    int highest = 0;
+    int seconds = 0; // the time a start shows, and the ticks until time up
+    std::string win;
+    std::string miss; // the box's number follows it
 };
 
 struct BoxFacts {
     std::string name;
-    int row, column;
+    int row = 0;
+    int column = 0;
     std::vector<int> numbers; // on each level, in the levels' order
 };
 
@@ -43,7 +48,8 @@ inline const Facts& facts()
         std::ifstream file(NUMORRA_LEVEL_FACTS);
         for (std::string line; std::getline(file, line);) {
             std::istringstream words(line);
-            std::string kind, name;
+            std::string kind;
+            std::string name;
             words >> kind >> name;
             const auto level = std::ranges::find(all.levels, name, &LevelFacts::name);
             if (kind == "level") {
