@@ -92,11 +92,12 @@ void keepSettingsOffDisk()
 void keepPixmapCacheSmall()
 {
     // The style caches what it draws under the identity of the palette and
-    // the icon it draws with, and the toolkit's own dialogs (each message box,
-    // the colour dialog) come with new ones every time they open: each
-    // opening would leave its bevels and button icons in the cache until its
-    // default limit of 10 MiB, growing all evening. The game's own windows
-    // redraw far less than this limit.
+    // the icon it draws with, and the toolkit's own windows come with new
+    // ones every time: each message box and colour dialog builds its button
+    // icons anew, and each board's menus have palettes of their own. Every
+    // opening and level switch would leave entries that nothing looks up
+    // again, up to the cache's default 10 MiB. At this size a long evening
+    // of play stays level (docs/benchmarks.md).
     constexpr int kCacheKiB = 512;
     QPixmapCache::setCacheLimit(kCacheKiB);
 }
