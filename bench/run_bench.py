@@ -22,7 +22,7 @@ IDLE_RUNS = 3
 IDLE_SECONDS = 10
 TIMEUP_RUNS = 3
 PROMISED_SECONDS = 30
-SOAK_ROUNDS = 300
+SOAK_ROUNDS = 200
 SOAK_BOUND = 0.25  # MiB per 100 rounds
 
 build = sys.argv[1]
@@ -278,7 +278,7 @@ lines = [
 for name, entry in aggregates.items():
     lines.append(f"| {name} | {entry['median']['cpu_time']:.0f} | "
                  f"{entry['cv']['cpu_time'] * 100:.1f} % |")
-lines += FINDINGS + ["", "Reproduce with `scripts/bench.sh` (about 30 minutes, most of it the soak).", ""]
+lines += FINDINGS + ["", "Reproduce with `scripts/bench.sh` (about 25 minutes, most of it the soak).", ""]
 
 with open(report_path, "w", encoding="utf-8") as report:
     report.write("\n".join(lines))

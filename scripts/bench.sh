@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Measures start-up, memory, idle cost and countdown accuracy of the game
 # against a baseline Qt program, and the rules' own speed, and writes the
-# figures to docs/benchmarks.md. Runs its own Xvfb; takes about 30 minutes,
+# figures to docs/benchmarks.md. Runs its own Xvfb; takes about 25 minutes,
 # most of them a long evening of play (bench/soak.py).
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -48,9 +48,11 @@ expect_window() { # ID TITLE BUTTONS
     fail "the window system shows $(xprop -id "$1" _NET_WM_NAME) instead of '$2'"
   xprop -id "$1" WM_CLASS | grep -q ", \"$class\"$" ||
     fail "'$2' has the class $(xprop -id "$1" WM_CLASS), not the desktop entry's $class"
-  icons=$(xprop -id "$1" _NET_WM_ICON | grep -o 'Icon ([0-9]* x' | tr -dc '0-9\n' | tr '\n' ' ')
-  [ "$icons" = "$(printf '%s ' $((16 * scale)) $((24 * scale)) $((32 * scale)) $((48 * scale)) $((64 * scale)))" ] ||
-    fail "'$2' carries icons at '$icons', not 16 to 64 pixels at scale $scale"
+  icons=" $(xprop -id "$1" _NET_WM_ICON | grep -o 'Icon ([0-9]* x' | tr -dc '0-9\n' | tr '\n' ' ')"
+  for side in 16 24 32 48 64; do
+    [[ "$icons" == *" $((side * scale)) "* ]] ||
+      fail "'$2' carries icons at${icons:- no size}, not at $((side * scale)) pixels (scale $scale)"
+  done
   IFS=, read -r _ functions decorations _ < <(xprop -id "$1" _MOTIF_WM_HINTS | sed -n 's/.*= //p' | tr -d ' ')
   if ((decorations & 16)); then buttons+=(menu); fi
   if ((decorations & 32)); then buttons+=(minimise); fi
