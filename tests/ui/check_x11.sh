@@ -39,9 +39,10 @@ centred() { # ID: the frame is centred on the 1024x768 screen, give or take a pi
   [ $(((2 * x + w - 1024) ** 2)) -le 4 ] && [ $(((2 * y + h - 768) ** 2)) -le 4 ]
 }
 # What the window system is told of a window: its title, class and icon
-# sizes (at the screen's scale); the title-bar buttons it asks for (_MOTIF_WM_HINTS: decorations 16
-# the window menu, 32 minimise, 64 maximise; functions 32 close) and a size
-# nobody may change (WM_NORMAL_HINTS: the least and the most are one).
+# sizes (each, or it at the screen's scale); the title-bar buttons it asks
+# for (_MOTIF_WM_HINTS: decorations 16 the window menu, 32 minimise, 64
+# maximise; functions 32 close) and a size nobody may change
+# (WM_NORMAL_HINTS: the least and the most are one).
 expect_window() { # ID TITLE BUTTONS
   local functions decorations buttons=() sizes icons
   [ "$(xprop -id "$1" _NET_WM_NAME)" = "_NET_WM_NAME(UTF8_STRING) = \"$2\"" ] ||
@@ -50,8 +51,8 @@ expect_window() { # ID TITLE BUTTONS
     fail "'$2' has the class $(xprop -id "$1" WM_CLASS), not the desktop entry's $class"
   icons=" $(xprop -id "$1" _NET_WM_ICON | grep -o 'Icon ([0-9]* x' | tr -dc '0-9\n' | tr '\n' ' ')"
   for side in 16 24 32 48 64; do
-    [[ "$icons" == *" $((side * scale)) "* ]] ||
-      fail "'$2' carries icons at${icons:- no size}, not at $((side * scale)) pixels (scale $scale)"
+    [[ "$icons" == *" $side "* || "$icons" == *" $((side * scale)) "* ]] ||
+      fail "'$2' carries icons at${icons:- no size}, none at $side pixels (or $((side * scale)) at scale $scale)"
   done
   IFS=, read -r _ functions decorations _ < <(xprop -id "$1" _MOTIF_WM_HINTS | sed -n 's/.*= //p' | tr -d ' ')
   if ((decorations & 16)); then buttons+=(menu); fi
