@@ -12,7 +12,9 @@ source "$(dirname "$0")/../checks.sh" x11 Xvfb openbox xdotool xprop xwininfo xe
 set -euo pipefail
 game=$1
 class=$(entry "$2" StartupWMClass)
-export XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
+# No session bus: the toolkit would start one on the display (dbus-launch),
+# which outlives the display it was started for.
+export QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=disabled:
 
 # Waits up to three seconds for COMMAND to hold, else fails with MESSAGE.
 within() { # MESSAGE COMMAND...
@@ -79,17 +81,19 @@ menu() { # WINDOW KEY...
 for scale in 1 2; do
   for manager in none openbox; do
     echo "x11: scale $scale, window manager: $manager"
+    export XDG_RUNTIME_DIR=$work/$scale-$manager
+    mkdir -p "$XDG_RUNTIME_DIR"
     x_session_display
     [ "$manager" = none ] || x_session_window_manager || fail "no window manager"
     # Started as a launcher does: the game ends the launch feedback with a
     # message to the root window once its board shows.
-    x_session_start xev -root -event property >"$work/startup.log"
+    x_session_start xev -root -event property >"$XDG_RUNTIME_DIR/startup.log"
     sleep 0.5
     DESKTOP_STARTUP_ID=numorra-check_TIME0 QT_SCALE_FACTOR=$scale x_session_start "$game"
     board=$(window_named "Numorra v 1.0")
     expect_window "$board" "Numorra v 1.0" "menu minimise close"
     [ "$manager" = none ] || within "the board does not have the focus at start" active "$board"
-    grep -q _NET_STARTUP_INFO_BEGIN "$work/startup.log" || fail "the launch feedback did not end"
+    grep -q _NET_STARTUP_INFO_BEGIN "$XDG_RUNTIME_DIR/startup.log" || fail "the launch feedback did not end"
 
     menu "$board" alt+h Return
     message=$(window_named "Help")
