@@ -162,9 +162,6 @@ struct Program {
         return offered;
     }
 
-    // A key pressed on whatever has the focus.
-    static void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
-
     // Shortcuts reach only the active window.
     static void activate(QWidget* window)
     {
