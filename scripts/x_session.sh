@@ -15,30 +15,42 @@ x_session_start() {
   x_session_pids+=($!)
 }
 
-# Starts Xvfb (1024x768 unless given WIDTHxHEIGHT) and exports DISPLAY.
+# Starts Xvfb (1024x768 unless given WIDTHxHEIGHT) and exports DISPLAY,
+# waiting up to thirty seconds for it (a loaded machine is slow to start
+# the server and compile its keymap); without it, the status is 1.
 x_session_display() {
   local size=${1:-1024x768} display_file
   display_file=$(mktemp)
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$display_file" 2>/dev/null &
   x_session_pids+=($!)
-  for _ in $(seq 100); do
+  for _ in $(seq 600); do
     [ -s "$display_file" ] && break
     sleep 0.05
   done
   DISPLAY=:$(cat "$display_file")
   export DISPLAY
   rm -f "$display_file"
+  [ "$DISPLAY" != : ] && return
+  echo "x_session: Xvfb gave no display within thirty seconds" >&2
+  return 1
 }
 
-# Starts openbox and waits until it manages the screen, ten seconds at
-# most (a loaded machine is slow to start it); without it, the status is 1.
+# Starts openbox and waits until it manages the screen, thirty seconds at
+# most; without it, the status is 1 and what openbox said is printed.
 x_session_window_manager() {
-  x_session_start openbox --sm-disable >/dev/null 2>&1
-  for _ in $(seq 200); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+  local log
+  log=$(mktemp)
+  x_session_start openbox --sm-disable >"$log" 2>&1
+  for _ in $(seq 600); do
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+      rm -f "$log"
+      return
+    fi
     sleep 0.05
   done
-  echo "x_session: openbox did not start within ten seconds" >&2
+  echo "x_session: openbox did not manage display $DISPLAY within thirty seconds; it said:" >&2
+  cat "$log" >&2
+  rm -f "$log"
   return 1
 }
 
@@ -55,17 +67,21 @@ x_session_window() { # TITLE
 }
 
 # A program that does not end within five seconds of being asked is killed:
-# a hung screen reader must not hang the script that started it.
+# a hung screen reader must not hang the script that started it. The wait
+# is this shell's own: a helper shell started here, and stopped at once
+# when the program ends, could be stopped before it dropped the caller's
+# EXIT trap, and would run it.
 x_session_stop() {
-  local index pid
+  local index pid tries
   for ((index = ${#x_session_pids[@]} - 1; index >= 0; index--)); do
     pid=${x_session_pids[index]}
     kill -- "-$pid" "$pid" 2>/dev/null || true
-    # The watchdog leaves the session to this shell: it must not run the
-    # caller's EXIT trap (which stops the session) when it is itself stopped.
-    (trap - EXIT && sleep 5 && kill -9 -- "-$pid" "$pid") >/dev/null 2>&1 &
+    for ((tries = 0; tries < 100; tries++)); do
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.05
+    done
+    kill -9 -- "-$pid" "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    kill $! 2>/dev/null || true
   done
   x_session_pids=()
 }

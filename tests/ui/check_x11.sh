@@ -23,8 +23,8 @@ within() { # MESSAGE COMMAND...
   for _ in $(seq 60); do "$@" && return; sleep 0.05; done
   fail "$message"
 }
-active() { [ $(($(xprop -root _NET_ACTIVE_WINDOW | sed -n 's/.*# //p'))) -eq "$1" ]; }
-on_top() { [ $(($(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*[ #] //'))) -eq "$1" ]; }
+active() { [ $(($(xprop -root _NET_ACTIVE_WINDOW 2>/dev/null | sed -n 's/.*# //p'))) -eq "$1" ]; }
+on_top() { [ $(($(xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | sed 's/.*[ #] //'))) -eq "$1" ]; }
 # x y width height of the window with what the window manager drew around it.
 frame_of() {
   local info l=0 r=0 t=0 b=0 extents
@@ -82,8 +82,8 @@ for scale in 1 2; do
   for manager in none openbox; do
     echo "x11: scale $scale, window manager: $manager"
     export XDG_RUNTIME_DIR=$work/$scale-$manager
-    mkdir -p "$XDG_RUNTIME_DIR"
-    x_session_display
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    x_session_display || fail "no X server"
     [ "$manager" = none ] || x_session_window_manager || fail "no window manager"
     # Started as a launcher does: the game ends the launch feedback with a
     # message to the root window once its board shows.
