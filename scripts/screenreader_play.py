@@ -26,7 +26,7 @@ keys_log = open(keys_file, "w", buffering=1)
 
 
 # The levels as players know them: "level NAME WINDOW LOWEST HIGHEST
-# SECONDS" and "box NAME ROW COLUMN" with a number for each level in turn.
+# SECONDS", and "numbers LEVEL" with each row of the board's numbers.
 FACTS = [shlex.split(line) for line in open(f"{source}/tests/levels.txt")
          if line.strip() and not line.startswith("#")]
 LEVELS = [words[1] for words in FACTS if words[0] == "level"]
@@ -34,8 +34,9 @@ LEVELS = [words[1] for words in FACTS if words[0] == "level"]
 
 def board_numbers(level):
     """Each box's (row, column) and the number it hides on LEVEL."""
-    column = 4 + LEVELS.index(level)
-    return {(int(w[2]), int(w[3])): int(w[column]) for w in FACTS if w[0] == "box"}
+    rows = [w[2:] for w in FACTS if w[:2] == ["numbers", level]]
+    return {(row, column): int(number) for row, numbers in enumerate(rows, 1)
+            for column, number in enumerate(numbers, 1)}
 
 
 def player_seconds(level):

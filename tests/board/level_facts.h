@@ -1,8 +1,7 @@
 #pragma once
 
-// The levels as players know them, read from tests/levels.txt, and the
-// random source that draws the target a test chooses: the rules' and the
-// windows' tests share both.
+// The levels as players know them (tests/levels.txt), and a random source
+// that draws the target a test chooses.
 
 #include "board/level_table.h"
 #include "board/ports.h"
@@ -11,6 +10,7 @@
 #include <deque>
 #include <fstream>
 #include <iomanip>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -19,52 +19,56 @@
 namespace numorra::testing {
 
 struct LevelFacts {
-    Level level = Level::Easy; // the levels come in the game's order
     std::string name;
     std::string window;
     int lowest = 0; // the range of the targets
     int highest = 0;
-    int seconds = 0; // the time a start shows, and the ticks until time up
+    int seconds = 0;
     std::string win;
-    std::string miss; // the box's number follows it
-};
-
-struct BoxFacts {
-    std::string name;
-    int row = 0;
-    int column = 0;
-    std::vector<int> numbers; // on each level, in the levels' order
+    std::string miss;
+    std::vector<int> numbers; // what each box hides, in box order
 };
 
 struct Facts {
-    std::vector<LevelFacts> levels;
-    std::vector<BoxFacts> boxes;
+    std::vector<LevelFacts> levels; // in the game's order of levels
+    std::vector<std::string> boxes; // box order: Command2 to Command45
 };
 
 inline const Facts& facts()
 {
     static const Facts read = [] {
         Facts all;
+        std::map<int, std::pair<std::string, int>> boxes; // by number: name, place on the board
+        std::map<std::string, std::vector<int>> numbers;  // by level, in board order
         std::ifstream file(NUMORRA_LEVEL_FACTS);
         for (std::string line; std::getline(file, line);) {
             std::istringstream words(line);
             std::string kind;
-            std::string name;
-            words >> kind >> name;
-            const auto level = std::ranges::find(all.levels, name, &LevelFacts::name);
+            std::string word;
+            words >> kind;
             if (kind == "level") {
-                LevelFacts& facts = all.levels.emplace_back();
-                facts.level = kLevels.at(all.levels.size() - 1);
-                facts.name = name;
-                words >> facts.window >> facts.lowest >> facts.highest >> facts.seconds;
+                LevelFacts& level = all.levels.emplace_back();
+                words >> level.name >> level.window >> level.lowest >> level.highest >>
+                    level.seconds;
             } else if (kind == "win" || kind == "miss") {
-                words >> std::quoted(kind == "win" ? level->win : level->miss);
-            } else if (kind == "box") {
-                BoxFacts& box = all.boxes.emplace_back(BoxFacts{name, 0, 0, {}});
-                words >> box.row >> box.column;
-                for (int number = 0; words >> number;) {
-                    box.numbers.push_back(number);
+                words >> word;
+                auto& level = *std::ranges::find(all.levels, word, &LevelFacts::name);
+                words >> std::quoted(kind == "win" ? level.win : level.miss);
+            } else if (kind == "boxes") {
+                while (words >> word) {
+                    boxes[std::stoi(word.substr(7))] = {word, static_cast<int>(boxes.size())};
                 }
+            } else if (kind == "numbers") {
+                words >> word;
+                for (int number = 0; words >> number;) {
+                    numbers[word].push_back(number);
+                }
+            }
+        }
+        for (const auto& [number, box] : boxes) {
+            all.boxes.push_back(box.first);
+            for (LevelFacts& level : all.levels) {
+                level.numbers.push_back(numbers[level.name].at(static_cast<std::size_t>(box.second)));
             }
         }
         if (all.levels.size() != kLevels.size() || all.boxes.size() != kBoxCount) {
@@ -83,9 +87,7 @@ inline const LevelFacts& factsOf(Level level)
 // The number box `box` (in box order) hides on `level`.
 inline int numberOn(int box, Level level)
 {
-    return facts()
-        .boxes.at(static_cast<std::size_t>(box))
-        .numbers.at(static_cast<std::size_t>(level));
+    return factsOf(level).numbers.at(static_cast<std::size_t>(box));
 }
 
 // Draws the values a test scripts, first to last, so the target is known.
@@ -105,8 +107,8 @@ public:
     std::deque<double> draws;
 };
 
-// The r that makes `target` the target number on `level`: the draws from 0
-// up to 1 fall evenly on the level's range, lowest to highest.
+// The r that makes `target` the target on `level`: the draws from 0 up to
+// 1 fall evenly on the level's range, lowest to highest.
 inline double drawFor(Level level, int target)
 {
     const LevelFacts& facts = factsOf(level);

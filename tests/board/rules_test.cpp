@@ -55,7 +55,7 @@ TEST_P(ChanceLimit, TheEighthOpeningEndsTheGame)
 {
     const EighthOpening& row = GetParam();
     const int eighth = static_cast<int>(
-        std::ranges::find(facts().boxes, row.eighthBox, &BoxFacts::name) - facts().boxes.begin());
+        std::ranges::find(facts().boxes, row.eighthBox) - facts().boxes.begin());
     const int hidden = numberOn(eighth, row.level);
     Harness game(row.level);
     game.start(row.wins ? hidden : factsOf(row.level).highest);

@@ -169,8 +169,8 @@ QStringList windowLines(QWidget* window)
         }
         lines << line.join(QLatin1Char(' '));
     }
-    for (const testing::BoxFacts& box : testing::facts().boxes) {
-        auto* button = board->findChild<FaceButton*>(QString::fromStdString(box.name));
+    for (const std::string& box : testing::facts().boxes) {
+        auto* button = board->findChild<FaceButton*>(QString::fromStdString(box));
         if (button->faceColour() == QColor(255, 0, 0)) {
             red << button->objectName();
         }
