@@ -14,6 +14,7 @@
 #include <QScreen>
 
 #include <map>
+#include <optional>
 
 using namespace numorra;
 using namespace numorra::ui;
@@ -197,21 +198,30 @@ private slots:
 
 void StateTest::eachStateShowsWhatTheRecordSays()
 {
-    Program program;
-    QVERIFY2(program.board() != nullptr, "the game does not start on the Easy board");
+    std::optional<Program> program(std::in_place);
+    QVERIFY2(program->board() != nullptr, "the game does not start on the Easy board");
     QFile file(QStringLiteral(NUMORRA_STATE_RECORD));
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList record = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     QStringList shown;
-    std::map<QString, QStringList> before; // the boards' and About's lines as last written
+    std::map<QString, QStringList> before; // each window's lines, and the program's, as last written
     std::size_t messages = 0;
     const auto focusName = [] {
         QWidget* focus = QApplication::focusWidget();
         return focus != nullptr ? focus->objectName() : QStringLiteral("nothing");
     };
-    const auto front = [&program] {
-        return QApplication::activeWindow() != nullptr ? QApplication::activeWindow()
-                                                       : program.board();
+    const auto shownBoard = [&program]() -> BoardWindow* {
+        for (const Level level : kLevels) {
+            if (BoardWindow* board = program->board(level); board && board->isVisible()) {
+                return board;
+            }
+        }
+        return nullptr;
+    };
+    // The About window while it is open, else the board: where keys go.
+    const auto front = [&program, &shownBoard]() -> QWidget* {
+        QWidget* about = program->windows->aboutWindow();
+        return about != nullptr && about->isVisible() ? about : shownBoard();
     };
     for (const QString& line : record) {
         if (!line.startsWith(QLatin1String("== "))) {
@@ -221,57 +231,92 @@ void StateTest::eachStateShowsWhatTheRecordSays()
             continue;
         }
         shown << line;
-        // What the player does: steps parted by ", ", (notes) left out.
         static const QRegularExpression note(QStringLiteral(" ?\\(.*?\\)"));
         for (const QString& step :
              line.mid(3).remove(note).split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
             QStringList words = step.split(QLatin1Char(' '));
             const QString verb = words.takeFirst();
-            auto* board = qobject_cast<BoardWindow*>(front());
+            words << (words.isEmpty() ? QStringList{QString()} : QStringList{});
+            BoardWindow* board = shownBoard();
+            if (front() != nullptr) {
+                Program::activate(front());
+            }
             const int times =
                 words.last().startsWith(QLatin1Char('x')) ? words.takeLast().mid(1).toInt() : 1;
             QStringList path{QStringLiteral("walk from"), focusName()};
-            for (int time = 0; time < times; ++time) {
-                for (const QString& word : words) {
-                    if (verb == QLatin1String("draw")) {
-                        program.random.draws.push_back(
-                            testing::drawFor(board->level(), word.toInt()));
-                    } else if (verb == QLatin1String("ticks")) {
-                        for (int tick = 0; tick < word.toInt(); ++tick) {
-                            board->Timer1_Timer();
-                        }
-                    } else if (verb == QLatin1String("menu")) {
-                        front()->findChild<QAction*>(word)->trigger();
-                        Program::settle();
-                    } else {
-                        QVERIFY2(verb == QLatin1String("keys") || verb == QLatin1String("walk"),
-                                 qPrintable(step));
-                        QWidget* focus = QApplication::focusWidget();
-                        QTest::keySequence(focus != nullptr ? focus : front(), QKeySequence(word));
-                        path << focusName();
+            for (int time = 0; time < times * static_cast<int>(words.size()); ++time) {
+                const QString& word = words.at(time % words.size());
+                if (verb == QLatin1String("draw")) {
+                    program->random.draws.push_back(testing::drawFor(board->level(), word.toInt()));
+                } else if (verb == QLatin1String("ticks")) {
+                    for (int tick = 0; tick < word.toInt(); ++tick) {
+                        board->Timer1_Timer();
                     }
+                } else if (verb == QLatin1String("menu")) {
+                    board->findChild<QAction*>(word)->trigger();
+                    Program::settle();
+                } else if (verb == QLatin1String("colours")) {
+                    const bool cancel = word == QLatin1String("cancel");
+                    shown << QStringLiteral("colour dialog offers ") +
+                                 program
+                                     ->customColours(cancel ? std::nullopt
+                                                            : std::optional(QColor(word)),
+                                                     board->level())
+                                     .name();
+                } else if (verb == QLatin1String("fault")) {
+                    fixture::expectedCriticals = 1;
+                } else if (verb == QLatin1String("restart")) {
+                    program.reset();
+                    program.emplace();
+                    Program::activate(program->board());
+                    messages = 0;
+                } else {
+                    QVERIFY2(verb == QLatin1String("keys") || verb == QLatin1String("walk"),
+                             qPrintable(step));
+                    QWidget* focus = QApplication::focusWidget();
+                    QTest::keySequence(focus != nullptr ? focus : front(), QKeySequence(word));
+                    // A button's access key clicks it as its animation ends.
+                    QTest::qWait(word.startsWith(QLatin1String("Alt+")) ? 200 : 0);
+                    Program::settle();
+                    path << focusName();
                 }
             }
             if (verb == QLatin1String("walk")) {
                 shown << path.join(QLatin1Char(' '));
             }
         }
-        Program::activate(front());
-        const QStringList now = windowLines(front());
-        QStringList& last =
-            before[qobject_cast<BoardWindow*>(front()) != nullptr ? QStringLiteral("board")
-                                                                  : front()->objectName()];
-        for (qsizetype at = 0; at < now.size(); ++at) {
-            if (now.at(at) != last.value(at)) {
-                shown << now.at(at);
-            }
+        QStringList windows;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            windows << (top->isVisible() ? top->objectName() : QString());
         }
-        last = now;
-        for (; messages < program.shown.size(); ++messages) {
-            const Message& message = program.shown.at(messages);
+        windows.removeAll(QString());
+        windows.sort();
+        windows.prepend(QStringLiteral("program: windows"));
+        windows << QStringLiteral("ended");
+        for (const int status : program->endings) {
+            windows << QString::number(status);
+        }
+        std::map<QString, QStringList> now{{QString(), {windows.join(QLatin1Char(' '))}}};
+        if (QWidget* window = front()) {
+            Program::activate(window);
+            now[qobject_cast<BoardWindow*>(window) != nullptr ? QStringLiteral("board")
+                                                               : window->objectName()] =
+                windowLines(window);
+        }
+        for (auto& [name, lines] : now) {
+            for (qsizetype at = 0; at < lines.size(); ++at) {
+                if (lines.at(at) != before[name].value(at)) {
+                    shown << lines.at(at);
+                }
+            }
+            before[name] = lines;
+        }
+        for (; messages < program->shown.size(); ++messages) {
+            const Message& message = program->shown.at(messages);
             shown << QStringLiteral("message %1 %2 %3")
                          .arg(quoted(QString::fromStdString(message.title)),
-                              quoted(QString::fromStdString(message.text)))
+                              quoted(QString::fromStdString(message.text)
+                                         .replace(QLatin1Char('\n'), QLatin1String("\\n"))))
                          .arg(static_cast<int>(message.style));
         }
     }

@@ -1,11 +1,9 @@
 // The windows together: a game with the toolkit's own message boxes and
-// clock, level switches and a close mid-game at the real pace, the About
-// window, Exit, an internal fault, the background colours; thousands of
+// clock, level switches and a close mid-game at the real pace, thousands of
 // random events, and a thousand loads of each window that leave nothing
 // behind. A random failure names its seed; NUMORRA_PLAY_SEED=<seed>
 // replays it.
 #include "tests/ui/program.h"
-#include "ui/colours.h"
 #include "ui/face_button.h"
 #include "ui/message_box.h"
 
@@ -25,9 +23,6 @@ class WindowsTest : public QObject {
 private slots:
     void aGameWithRealMessagesAndARealClock();
     void midGameSwitchesAndClosesWithTheRealClock();
-    void aboutIsOneWindowAndExitEndsEverything();
-    void anInternalFaultIsToldAndEndsTheProgram();
-    void backgroundColours();
     void randomEventsNeverBreakTheProgram();
     void aThousandLoadsLeaveNothingBehind();
 };
@@ -135,86 +130,6 @@ void WindowsTest::midGameSwitchesAndClosesWithTheRealClock()
     QVERIFY(program.board(Level::Hard) == nullptr);
     QVERIFY(program.windows->aboutWindow()->isVisible());
     QVERIFY(program.shown.empty() && program.endings.empty());
-}
-
-// One About window, which OK unloads; Exit ends the program at once.
-void WindowsTest::aboutIsOneWindowAndExitEndsEverything()
-{
-    Program program;
-    program.item("about")->trigger();
-    AboutWindow* about = program.windows->aboutWindow();
-    program.item("about")->trigger();
-    QCOMPARE(program.windows->aboutWindow(), about);
-    // OK by its access key, and by Enter as on every button of the board.
-    for (const auto& [key, modifier] :
-         {std::pair{Qt::Key_O, Qt::AltModifier}, std::pair{Qt::Key_Return, Qt::NoModifier}}) {
-        program.item("about")->trigger();
-        Program::activate(program.windows->aboutWindow());
-        QTest::keyClick(QApplication::focusWidget(), key, modifier);
-        QVERIFY(QTest::qWaitFor([&program] { return program.windows->aboutWindow() == nullptr; }));
-        Program::settle();
-    }
-    QVERIFY(program.endings.empty());
-
-    // Exit during a game ends at once, every window gone and no message.
-    program.startWithTarget(100);
-    program.item("about")->trigger();
-    program.item("exit")->trigger();
-    QVERIFY(program.board() == nullptr && program.windows->aboutWindow() == nullptr);
-    Program::settle();
-    QCOMPARE(program.endings, std::vector<int>{0});
-    QVERIFY(program.shown.empty());
-}
-
-// The rules meet a fault (here a draw the test never scripted): the player
-// is told, the program ends with status 70, and no handler runs after it.
-void WindowsTest::anInternalFaultIsToldAndEndsTheProgram()
-{
-    Program program;
-    expectedCriticals = 1;
-    QTest::mouseClick(program.control<QPushButton>("Command1"), Qt::LeftButton);
-    QCOMPARE(expectedCriticals, 0);
-    QCOMPARE(program.shown, (std::vector<Message>{{"Numorra met an internal fault and must close."
-                                                   "\n\nIn Command1_Click: the test scripted no "
-                                                   "further draw",
-                                                   "Numorra", MessageStyle{16}}}));
-    QCOMPARE(program.endings, std::vector<int>{70});
-    program.random.draws = {0.5};
-    program.item("startgame")->trigger();
-    QCOMPARE(program.control<QLabel>("Label1")->text(), QStringLiteral("0"));
-}
-
-// Custom Colors in the real colour dialog: it offers the colour the player
-// sees, so Cancel never changes it, and OK applies the one chosen.
-void WindowsTest::backgroundColours()
-{
-    Program program;
-    const QColor face = program.board()->palette().color(QPalette::Button);
-    // The colour the player sees, and the marks of Default and Custom Colors.
-    const auto look = [&program](Level level) {
-        return std::tuple{program.faceShown(level), program.item("default", level)->isChecked(),
-                          program.item("customcolors", level)->isChecked()};
-    };
-    QCOMPARE(program.customColours(std::nullopt), face);
-    QCOMPARE(program.board()->backgroundColour(), kFreshColour);
-    QCOMPARE(program.customColours(QColor(0, 128, 255)), face);
-    QCOMPARE(look(Level::Easy), std::tuple(QColor(0, 128, 255), false, true));
-    QCOMPARE(program.customColours(std::nullopt), QColor(0, 128, 255));
-    QCOMPARE(program.board()->backgroundColour(), rgbColour(0, 128, 255));
-    // Default restores the colour and leaves the marks where they are.
-    program.item("default")->trigger();
-    QCOMPARE(look(Level::Easy), std::tuple(face, false, true));
-
-    // Another level's window, and this one loaded afresh, start from the
-    // design: the default colour, marked, and offered by the dialog.
-    QCOMPARE(program.customColours(QColor(0, 128, 255)), face);
-    for (const auto& [item, from, level] : {std::tuple{"medium", Level::Easy, Level::Medium},
-                                            std::tuple{"easy", Level::Medium, Level::Easy}}) {
-        program.item(item, from)->trigger();
-        Program::settle();
-        QCOMPARE(look(level), std::tuple(face, true, false));
-        QCOMPARE(program.customColours(std::nullopt, level), face);
-    }
 }
 
 void WindowsTest::randomEventsNeverBreakTheProgram()
