@@ -11,8 +11,8 @@
 
 namespace numorra::testing {
 
-// The messages as players know them, style codes as numbers: 16 critical,
-// 48 exclamation, 64 information.
+// The messages as players know them; style 16 critical, 48 exclamation,
+// 64 information.
 inline Message winOn(Level level)
 {
     return {factsOf(level).win, "Congratulations.", MessageStyle{48}};
@@ -30,14 +30,12 @@ inline bool allBoxes(const BoardControls& controls, auto holds)
     return std::ranges::all_of(controls.boxes, holds);
 }
 
-// One loaded board with scripted randomness (or a source of the test's
-// own), standing in for its window: it records each message with what the
-// board looked like then, and can act (tick, say) while a message is open.
-// After each step, but those taken while a message is open: the buttons,
-// the boxes and the timer agree on whether a game runs, the counter keeps
-// within the level's time, and since a start the controls show the board's
-// fields as number text; every start shows the target drawn, the full time,
-// no chance used and every box fresh.
+// A loaded board in place of its window, recording each message with the
+// board as it was then, and acting (`whileOpen`) while a message is open.
+// After each step outside a message the buttons, boxes and timer agree on
+// whether a game runs, the time keeps within the level's, and the controls
+// show the fields as number text; a start shows the target drawn, the full
+// time, no chance used and every box fresh.
 class Harness final : public MessageBox, public BoardObserver {
 public:
     struct Shown {
@@ -93,7 +91,7 @@ public:
     Board board;
     bool started = false;
     std::vector<Shown> shown;
-    // Runs once, inside the next message, as if the player waited.
+    // Runs once, inside the next message.
     std::function<void()> whileOpen = [] {};
 
 private:

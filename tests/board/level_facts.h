@@ -68,7 +68,8 @@ inline const Facts& facts()
         for (const auto& [number, box] : boxes) {
             all.boxes.push_back(box.first);
             for (LevelFacts& level : all.levels) {
-                level.numbers.push_back(numbers[level.name].at(static_cast<std::size_t>(box.second)));
+                level.numbers.push_back(
+                    numbers[level.name].at(static_cast<std::size_t>(box.second)));
             }
         }
         if (all.levels.size() != kLevels.size() || all.boxes.size() != kBoxCount) {

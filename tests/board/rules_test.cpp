@@ -1,6 +1,5 @@
-// The rules against the game's numbers and texts as players know them
-// (tests/levels.txt): the order of a rule's steps, the end of a game, and
-// random play that opens every box of every level many times over.
+// The rules against the game's numbers and texts as players know them: the
+// order of a rule's steps, the end of a game, and long random play.
 #include "board/clock_random.h"
 #include "tests/board/harness.h"
 
@@ -14,10 +13,9 @@
 namespace numorra::testing {
 namespace {
 
-// Time runs out on Hard while a miss message is open, in its tenth tick:
-// "0" shows and the time-up message comes up inside the miss, the boxes
-// still working; the board stays ended once the miss is dismissed, the
-// opening counted and coloured.
+// Time runs out on Hard under a miss message: "0" and time up show inside
+// it, the boxes still working; the board stays ended after it, the opening
+// counted and coloured.
 TEST(Openings, TimeRunsOutUnderAMissAndTheBoardStaysEnded)
 {
     Harness game(Level::Hard);
@@ -38,10 +36,9 @@ TEST(Openings, TimeRunsOutUnderAMissAndTheBoardStaysEnded)
     EXPECT_EQ(game.controls().boxes[2].colour, kOpenedColour);
 }
 
-// The eighth opening: its own win or miss message comes first, while the
-// game still runs and before the count goes up; then the chance limit's,
-// after the count and before the box turns red. From the decision on (a
-// win, or the limit), the countdown stands still.
+// The eighth opening: its win or miss message first, the game running and
+// the count not yet up; then the chance limit's, after the count and before
+// the box turns red. From a win or the limit on, the countdown stands still.
 struct EighthOpening {
     const char* name;
     Level level;
@@ -54,15 +51,14 @@ class ChanceLimit : public ::testing::TestWithParam<EighthOpening> {};
 TEST_P(ChanceLimit, TheEighthOpeningEndsTheGame)
 {
     const EighthOpening& row = GetParam();
-    const int eighth = static_cast<int>(
-        std::ranges::find(facts().boxes, row.eighthBox) - facts().boxes.begin());
+    const int eighth =
+        static_cast<int>(std::ranges::find(facts().boxes, row.eighthBox) - facts().boxes.begin());
     const int hidden = numberOn(eighth, row.level);
     Harness game(row.level);
     game.start(row.wins ? hidden : factsOf(row.level).highest);
     for (int opening = 1; opening <= 7; ++opening) {
         game.click(opening + 7);
     }
-    // Five ticks come while each message is open: the decision stops the clock.
     game.whileOpen = [&] {
         game.ticks(5);
         game.whileOpen = [&] { game.ticks(5); };
@@ -92,7 +88,6 @@ INSTANTIATE_TEST_SUITE_P(
                       EighthOpening{"medium1Miss", Level::Medium, "Command9", false}),
     [](const auto& row) { return std::string(row.param.name); });
 
-// The least and the greatest draw give the ends of the level's range.
 TEST(Draws, TheLeastAndTheGreatestGiveTheEndsOfTheRange)
 {
     Harness game(Level::Medium);
@@ -103,7 +98,6 @@ TEST(Draws, TheLeastAndTheGreatestGiveTheEndsOfTheRange)
     EXPECT_EQ(game.controls().label1Caption, "601");
 }
 
-// An unloaded board takes no event; loaded again, it shows the design.
 TEST(LoadAndUnload, NoEventReachesAnUnloadedBoard)
 {
     Harness game(Level::Easy);
@@ -119,9 +113,8 @@ TEST(LoadAndUnload, NoEventReachesAnUnloadedBoard)
     EXPECT_EQ(game.controls().label2Caption, "");
 }
 
-// Every start reseeds from the clock, and the clock alone decides what the
-// draws are from then on: ten readings, each starting two games (the
-// button's and the menu's).
+// Every start (the button's and the menu's) reseeds from the clock, which
+// alone decides the draws from then on.
 TEST(ClockRandom, EveryStartReseedsFromTheClock)
 {
     std::uint64_t now = 1000;
@@ -143,16 +136,14 @@ TEST(ClockRandom, EveryStartReseedsFromTheClock)
     EXPECT_GT(targets.size(), 5U) << "ten clock readings drew hardly any different targets";
 }
 
-// Long random sequences of what a player and the clock can do to a board,
-// the clock ticking under open messages too; a failure names the seed, and
-// NUMORRA_PLAY_SEED=<seed> replays it.
+// What a player and the clock can do to a board, at random, the clock
+// ticking under messages too; NUMORRA_PLAY_SEED=<seed> replays a failure.
 TEST(RandomPlay, EveryOpeningIsJudgedAndEveryGameEndsOnce)
 {
     const char* replay = std::getenv("NUMORRA_PLAY_SEED"); // NOLINT(concurrency-mt-unsafe)
     std::random_device device;
     for (std::uint64_t sequence = 0; sequence < (replay != nullptr ? 1U : 21U) && !HasFailure();
          ++sequence) {
-        // The seed picks the level: each level gets a third of the sequences.
         const std::uint64_t drawn = (std::uint64_t{device()} << 32U) | device();
         const std::uint64_t seed = replay != nullptr
                                        ? std::stoull(replay)
@@ -183,7 +174,6 @@ TEST(RandomPlay, EveryOpeningIsJudgedAndEveryGameEndsOnce)
             const int action = pick(36);
             const std::size_t before = game.shown.size();
             if (action < 6 && (action >= 4 || game.controls().command1Enabled)) {
-                // Half the games draw a target that some box holds.
                 game.start(pick(2) == 0 ? numberOn(pick(kBoxCount), level)
                                         : factsOf(level).lowest + pick(500),
                            action >= 4);
@@ -196,9 +186,6 @@ TEST(RandomPlay, EveryOpeningIsJudgedAndEveryGameEndsOnce)
                 const int box = pick(kBoxCount);
                 const bool opens = game.controls().box(box).enabled;
                 game.click(box);
-                // Every opening is judged, whatever Label2 showed before: it
-                // wins exactly when the box holds the target, else tells the
-                // box's number.
                 const bool wins = numberOn(box, level) == game.board.fields().target;
                 ASSERT_EQ(game.shown.size() > before, opens) << "box " << box;
                 if (opens) {
@@ -215,9 +202,8 @@ TEST(RandomPlay, EveryOpeningIsJudgedAndEveryGameEndsOnce)
                 game.started = false;
                 opened.clear();
             }
-            // Only time up interrupts a message, and only a miss; nothing
-            // follows the chance limit; a game is decided once at most, and
-            // runs on only while it is not.
+            // Only time up comes inside a message, a miss; nothing follows the
+            // chance limit; a game is decided once at most, and ends then.
             for (std::size_t at = gameStart; at < game.shown.size(); ++at) {
                 const Message& message = game.shown.at(at).message;
                 EXPECT_TRUE(

@@ -1,7 +1,6 @@
 #pragma once
 
-// The windows with their outside replaced, shared by the window tests with
-// the headers they all use.
+// The windows with their outside replaced, for the window tests.
 
 #include "board/level_table.h"
 #include "tests/board/level_facts.h"
@@ -27,8 +26,8 @@
 
 namespace numorra::ui::fixture {
 
-// The program reports a fault of its own as a critical message: it fails
-// the test that set it off, there and then, unless the test expects it.
+// A critical message (the program's report of its own fault) fails the
+// test that set it off, there and then, unless the test expects it.
 inline int expectedCriticals = 0;
 inline QtMessageHandler testlibHandler = nullptr;
 
@@ -42,9 +41,8 @@ inline void failOnCritical(QtMsgType type, const QMessageLogContext& context, co
     }
 }
 
-// Answers the next modal dialog from inside its own event loop: `answer`
-// looks at it and closes it. Should a check in `answer` fail, the dialog is
-// closed all the same, so the test fails instead of waiting for a click.
+// Answers the next modal dialog from inside its event loop; should a check
+// in `answer` fail, the dialog is closed all the same.
 inline void answerNextModal(std::function<void(QWidget*)> answer)
 {
     auto* poll = new QTimer;
@@ -65,7 +63,7 @@ inline void answerNextModal(std::function<void(QWidget*)> answer)
     poll->start();
 }
 
-// Every message the windows show, in order; tests never see a real box.
+// Every message the windows show, in order.
 class LoggedMessageBox final : public MessageBox {
 public:
     explicit LoggedMessageBox(std::vector<Message>& log) : log_(log) {}
@@ -75,8 +73,7 @@ private:
     std::vector<Message>& log_;
 };
 
-// A control's text as the player reads it: a button's without the mark of
-// its access key.
+// A control's text as drawn: a button's without its access key's mark.
 inline QString drawnText(const QWidget* control)
 {
     QString text = control->property("text").toString();
@@ -84,8 +81,7 @@ inline QString drawnText(const QWidget* control)
                                                                 : text;
 }
 
-// The control lies inside its window and has room for its text: a label
-// sized to it, a button or a text box with room to spare inside its frame.
+// Inside its window, with room for its text (a frame's too, but a label's).
 inline bool drawnWhole(const QWidget* control)
 {
     const QFontMetrics metrics(control->font());
@@ -95,9 +91,8 @@ inline bool drawnWhole(const QWidget* control)
            metrics.height() <= control->height();
 }
 
-// The windows with their outside replaced: scripted draws, logged messages,
-// a countdown the test ticks and a recorded end of the program. `adjust`
-// puts back what a test wants real.
+// Scripted draws, logged messages, a countdown the test ticks and a
+// recorded end of the program; `adjust` puts back what a test wants real.
 struct Program {
     explicit Program(const std::function<void(Services&)>& adjust = {})
     {
@@ -109,14 +104,12 @@ struct Program {
             return std::make_unique<LoggedMessageBox>(shown);
         };
         services.endProgram = [this](int status) { endings.push_back(status); };
-        // The wall clock never ticks a test's countdown: tests tick it.
         services.tickInterval = std::chrono::hours(24);
         services.unloadGrace = std::chrono::milliseconds(0);
         if (adjust) {
             adjust(services);
         }
         windows = std::make_unique<Windows>(services);
-        // As the game starts.
         windows->start();
     }
 
@@ -144,8 +137,7 @@ struct Program {
         QTest::mouseClick(control<QPushButton>("Command1", level), Qt::LeftButton);
     }
 
-    // Custom Colors, answered in the colour dialog: `choose` a colour, or
-    // Cancel (none). Returns the colour the dialog offered.
+    // Custom Colors: `choose` a colour, or Cancel; returns the one offered.
     QColor customColours(std::optional<QColor> choose, Level level = Level::Easy) const
     {
         QColor offered;
@@ -162,14 +154,13 @@ struct Program {
         return offered;
     }
 
-    // Shortcuts reach only the active window.
     static void activate(QWidget* window)
     {
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
 
-    // Lets the event that is being handled finish, as the event loop would.
+    // Lets the event being handled finish, as the event loop would.
     static void settle()
     {
         QCoreApplication::processEvents();

@@ -204,7 +204,7 @@ void StateTest::eachStateShowsWhatTheRecordSays()
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList record = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     QStringList shown;
-    std::map<QString, QStringList> before; // each window's lines, and the program's, as last written
+    std::map<QString, QStringList> before; // each window's lines, and the program's
     std::size_t messages = 0;
     const auto focusName = [] {
         QWidget* focus = QApplication::focusWidget();
@@ -300,7 +300,7 @@ void StateTest::eachStateShowsWhatTheRecordSays()
         if (QWidget* window = front()) {
             Program::activate(window);
             now[qobject_cast<BoardWindow*>(window) != nullptr ? QStringLiteral("board")
-                                                               : window->objectName()] =
+                                                              : window->objectName()] =
                 windowLines(window);
         }
         for (auto& [name, lines] : now) {
