@@ -1,8 +1,7 @@
-// The windows as drawn, at the screen scale the test is run with
-// (QT_SCALE_FACTOR): icons that are their vector art drawn at that
-// resolution, every enabled text readable at 4.5:1 under a light and a dark
-// theme and on a player's own colour, and a focus mark that stands out on
-// every box. Places, sizes and clipping are the state record's.
+// The windows as drawn at the scale the test runs with (QT_SCALE_FACTOR):
+// icons that are their vector art, every enabled text readable at 4.5:1
+// under a light and a dark theme and on a player's own colour, and a focus
+// mark that stands out on every box. Places and sizes are the state record's.
 #include "tests/ui/program.h"
 #include "ui/contrast.h"
 #include "ui/face_button.h"
@@ -23,15 +22,15 @@ const double kScale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
                           ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
                           : 1.0;
 
-// Debian's qt6ct "darker" scheme, its colours in the order of the palette's
-// roles (qt6ct's colors/darker.conf), or the style's light one.
+// Debian's qt6ct "darker" scheme (colors/darker.conf), in the order of the
+// palette's roles, or the style's light one.
 void usePalette(bool dark)
 {
     QPalette palette = QApplication::style()->standardPalette();
-    const QStringList colours = QStringLiteral("#ffffff #424245 #979797 #5e5c5b #302f2e #4a4947 "
-                                               "#ffffff #ffffff #ffffff #3d3d3d #222020 #e7e4e0 "
-                                               "#12608a #f9f9f9 #0986d3 #a70b06 #5c5b5a")
-                                    .split(QLatin1Char(' '));
+    const QStringList colours = QString("#ffffff #424245 #979797 #5e5c5b #302f2e #4a4947 #ffffff "
+                                        "#ffffff #ffffff #3d3d3d #222020 #e7e4e0 #12608a #f9f9f9 "
+                                        "#0986d3 #a70b06 #5c5b5a")
+                                    .split(' ');
     for (int role = 0; dark && role < colours.size(); ++role) {
         palette.setColor(static_cast<QPalette::ColorRole>(role), QColor(colours.at(role)));
     }
@@ -42,21 +41,21 @@ void usePalette(bool dark)
     QApplication::setPalette(palette);
 }
 
-// An icon's vector art, drawn `pixels` square for the screen's scale.
+// An icon's vector art, `pixels` square.
 QImage art(const char* name, double pixels)
 {
     QImage drawn(qRound(pixels), qRound(pixels), QImage::Format_ARGB32_Premultiplied);
     drawn.fill(Qt::transparent);
     QPainter painter(&drawn);
-    QSvgRenderer(QStringLiteral(NUMORRA_ICON_DIR "/%1.svg").arg(name)).render(&painter);
+    QSvgRenderer(QString(NUMORRA_ICON_DIR "/%1.svg").arg(name)).render(&painter);
     painter.end();
     drawn.setDevicePixelRatio(kScale);
     return drawn;
 }
 
-// Every enabled text of `window` (labels, and the captions of buttons
-// inside their bevel) read off its pixels: the commonest colour of its area
-// is what is behind it, and the pixel farthest from that is the text.
+// Every enabled text (labels, and buttons' captions inside their bevel)
+// read off the pixels: the commonest colour of its area is behind it, and
+// the pixel farthest from that is the text.
 void verifyReadable(QWidget* window, const QString& where)
 {
     const QImage shot = window->grab().toImage();
@@ -85,7 +84,7 @@ void verifyReadable(QWidget* window, const QString& where)
         for (const auto& [pixel, count] : counts) {
             best = std::max(best, contrastRatio(QColor(pixel), behind));
         }
-        QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1 %2 on %3: %4:1")
+        QVERIFY2(best >= 4.5, qPrintable(QString("%1 %2 on %3: %4:1")
                                              .arg(where, control->objectName(), behind.name())
                                              .arg(best, 0, 'f', 2)));
     }
@@ -102,8 +101,8 @@ private slots:
     void theFocusedBoxStandsOut();
 };
 
-// At each size a window system is offered, the icon is its art drawn at the
-// scale, pixel for pixel; so is the About window's badge.
+// At each size offered to a window system, and for the About window's
+// badge, the icon is its art drawn at the scale, pixel for pixel.
 void ScreenTest::iconsAreTheirArt()
 {
     Program program;
@@ -118,21 +117,19 @@ void ScreenTest::iconsAreTheirArt()
                      art(name, size * kScale));
         }
     }
-    QCOMPARE(about->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().toImage(),
-             art("numorra", 32 * kScale));
+    QCOMPARE(about->findChild<QLabel*>("Image1")->pixmap().toImage(), art("numorra", 32 * kScale));
 }
 
 // Under the light theme, the dark one, and the dark one chosen while a game
-// is open (the fresh boxes then take its dark face); then on faces of the
-// player's own choosing, light and dark. The dark red target is lightened
-// only as far as a dark face needs.
+// is open (the fresh boxes take its dark face); then on faces of the
+// player's own. The dark red target is lightened only as far as a dark face needs.
 void ScreenTest::everyTextIsReadable()
 {
     for (const auto& [dark, changedWhileOpen] :
          {std::pair{false, false}, {true, false}, {true, true}}) {
         usePalette(dark && !changedWhileOpen);
         Program program;
-        verifyReadable(program.board(), QStringLiteral("idle board"));
+        verifyReadable(program.board(), "idle board");
         program.startWithTarget(554);
         if (changedWhileOpen) {
             usePalette(true);
@@ -141,24 +138,24 @@ void ScreenTest::everyTextIsReadable()
             const QPoint centre = box->mapTo(program.board(), box->rect().center()) * kScale;
             QVERIFY(program.board()->grab().toImage().pixelColor(centre).lightness() < 128);
         }
-        verifyReadable(program.board(), QStringLiteral("board in a game"));
+        verifyReadable(program.board(), "board in a game");
         const QColor target =
             program.control<QLabel>("Label1")->palette().color(QPalette::WindowText);
         QCOMPARE(target.hue(), 0);
         QVERIFY(!dark || contrastRatio(target, QColor(0x42, 0x42, 0x45)) < 5.0);
         program.item("about")->trigger();
-        verifyReadable(program.windows->aboutWindow(), QStringLiteral("About"));
+        verifyReadable(program.windows->aboutWindow(), "About");
         for (const QColor own : {QColor(255, 255, 160), QColor(0, 0, 96), QColor(128, 0, 0)}) {
             program.customColours(own);
-            verifyReadable(program.board(), QStringLiteral("board on ") + own.name());
+            verifyReadable(program.board(), "board on " + own.name());
         }
     }
 }
 
 // The focused box, fresh and opened, differs from its unfocused look by a
-// mark whose outermost pixels stand out 3:1 from the board around the box
-// and whose innermost from the box's face, under either theme and on any
-// face; Right takes it on to the next box, and leaves the box as it was.
+// mark whose outermost pixels stand out 3:1 from the board around it and
+// whose innermost from its face, under either theme and on any face; Right
+// takes it on to the next box and leaves the box as it was.
 void ScreenTest::theFocusedBoxStandsOut()
 {
     for (const bool dark : {false, true}) {
@@ -166,7 +163,7 @@ void ScreenTest::theFocusedBoxStandsOut()
                                  QColor(255, 0, 0), QColor(60, 60, 60)}) {
             usePalette(dark);
             const QString where =
-                QStringLiteral("%1 theme, on %2").arg(dark ? "dark" : "light", own.name());
+                QString("%1 theme, on %2").arg(dark ? "dark" : "light", own.name());
             Program program;
             if (own.isValid()) {
                 program.customColours(own);
@@ -181,23 +178,22 @@ void ScreenTest::theFocusedBoxStandsOut()
             const QImage nextPlain = next->grab().toImage();
             QImage plain;
             for (FaceButton* box : {opened, fresh}) {
-                const QString name = where + QLatin1Char(' ') + box->objectName();
+                const QString name = where + ' ' + box->objectName();
                 plain = box->grab().toImage();
                 box->setFocus();
                 const QImage marked = box->grab().toImage();
-                // Along the middle row, from the left edge in: the mark is what changed.
+                // Along the middle row from the left edge in: the mark is what changed.
                 const int y = marked.height() / 2;
                 int inner = 0;
                 while (inner < marked.width() / 2 &&
                        marked.pixel(inner, y) != plain.pixel(inner, y)) {
                     ++inner;
                 }
-                QVERIFY2(inner > 0,
-                         qPrintable(name + QStringLiteral(" shows no mark at its edge")));
+                QVERIFY2(inner > 0, qPrintable(name + " shows no mark at its edge"));
                 QVERIFY2(contrastRatio(QColor(marked.pixel(0, y)), program.faceShown()) >= 3.0 &&
                              contrastRatio(QColor(marked.pixel(inner - 1, y)), box->faceColour()) >=
                                  3.0,
-                         qPrintable(name + QStringLiteral(": the mark is too faint")));
+                         qPrintable(name + ": the mark is too faint"));
             }
             QTest::keyClick(fresh, Qt::Key_Right);
             QVERIFY(next->hasFocus());

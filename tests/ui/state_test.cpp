@@ -1,7 +1,6 @@
 // What the player sees and hears, held against the written-out record
-// board_states.txt, which says what the player does and what each window
-// then shows (its header says what each line holds). A difference is
-// printed line by line, and all that was shown is written to
+// board_states.txt (its header says what each line holds). A difference is
+// printed line by line; all that was shown is written to
 // board_states.shown.txt in the build folder.
 #include "tests/ui/program.h"
 #include "ui/face_button.h"
@@ -24,114 +23,103 @@ namespace {
 
 QString quoted(const QString& text)
 {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    return '"' + text + '"';
 }
 
 QString size(const QSize& size)
 {
-    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+    return QString("%1x%2").arg(size.width()).arg(size.height());
 }
 
-// The words of `marks` whose condition holds.
+// The words whose condition holds.
 QStringList marks(std::initializer_list<std::pair<bool, const char*>> marks)
 {
     QStringList words;
     for (const auto& [holds, word] : marks) {
-        if (holds) {
-            words << QLatin1String(word);
-        }
+        words << (holds ? word : "");
     }
+    words.removeAll("");
     return words;
 }
 
 QString windowSeen(QWidget* window, QWidget* client)
 {
-    // The face as painted: the theme's button face, or a colour of its own.
     const QColor face = client->grab().toImage().pixelColor(1, 1);
-    const QString faceName =
-        face == window->palette().color(QPalette::Button) ? QStringLiteral("theme") : face.name();
     const Qt::WindowFlags flags = window->windowFlags();
     const QPoint offCentre =
         window->frameGeometry().center() - window->screen()->availableGeometry().center();
     return (QStringList{window->objectName(), quoted(window->windowTitle()),
-                        window->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"),
-                        size(client->size()), QStringLiteral("face"), faceName}
+                        window->isVisible() ? "shown" : "hidden", size(client->size()), "face",
+                        face == window->palette().color(QPalette::Button) ? "theme" : face.name()}
             << marks({{flags.testFlag(Qt::WindowSystemMenuHint), "menu"},
                       {flags.testFlag(Qt::WindowMinimizeButtonHint), "minimise"},
                       {flags.testFlag(Qt::WindowMaximizeButtonHint), "maximise"},
                       {flags.testFlag(Qt::WindowCloseButtonHint), "close"},
                       {window->minimumSize() == window->maximumSize(), "fixed"},
                       {offCentre.manhattanLength() <= 1, "centred"}}))
-        .join(QLatin1Char(' '));
+        .join(' ');
 }
 
 QString seen(QWidget* control)
 {
     auto* label = qobject_cast<QLabel*>(control);
+    auto* box = qobject_cast<QLineEdit*>(control);
     QStringList line{control->objectName(),
-                     QStringLiteral("at %1,%2").arg(control->x()).arg(control->y())};
+                     QString("at %1,%2").arg(control->x()).arg(control->y())};
     if (label == nullptr || !label->pixmap().isNull()) {
         line << size(control->size());
     }
     if (const QFont font = control->font(); font != control->window()->font()) {
-        line << QStringLiteral("%1pt%2").arg(font.pointSizeF()).arg(font.bold() ? " bold" : "");
+        line << QString("%1pt%2").arg(font.pointSizeF()).arg(font.bold() ? " bold" : "");
     }
     const QColor text = control->palette().color(QPalette::WindowText);
     if (label != nullptr && text != control->window()->palette().color(QPalette::WindowText)) {
-        line << QStringLiteral("colour") << text.name();
+        line << "colour" << text.name();
     }
-    auto* box = qobject_cast<QLineEdit*>(control);
-    line << (control->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"))
-         << (control->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"))
-         << marks({{box != nullptr && box->isEnabled() && !box->isReadOnly(), "editable"}});
-    if (const QString shown = drawnText(control); !shown.isEmpty()) {
-        line << quoted(shown);
-    }
-    line << marks({{control->isVisible() && !drawnWhole(control), "CLIPPED"},
+    line << (control->isVisible() ? "shown" : "hidden")
+         << (control->isEnabled() ? "enabled" : "disabled")
+         << marks({{box != nullptr && box->isEnabled() && !box->isReadOnly(), "editable"}})
+         << (drawnText(control).isEmpty() ? "" : quoted(drawnText(control)))
+         << marks({{control->isVisible() && !drawnWhole(control), "CLIPPED"},
                    {QApplication::focusWidget() == control, "focus"}});
     // A label sizes itself to its text, so it must keep clear of the rest.
     for (QWidget* other :
          control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (label != nullptr && other != control && control->isVisible() && other->isVisible() &&
             control->geometry().intersects(other->geometry())) {
-            line << QStringLiteral("OVERLAPS") << other->objectName();
+            line << "OVERLAPS" << other->objectName();
         }
     }
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
-    line << QStringLiteral("reads") << quoted(face->text(QAccessible::Name));
+    line << "reads" << quoted(face->text(QAccessible::Name));
     for (const auto& [heading, relation] : face->relations(QAccessible::Label)) {
-        line << QStringLiteral("headed") << quoted(heading->text(QAccessible::Name));
+        line << "headed" << quoted(heading->text(QAccessible::Name));
     }
     if (const QString said = face->text(QAccessible::Description); !said.isEmpty()) {
-        line << QStringLiteral("says") << quoted(said);
+        line << "says" << quoted(said);
     }
-    return line.join(QLatin1Char(' '));
+    line.removeAll("");
+    return line.join(' ');
 }
 
-// An item and what it holds: name, caption, shortcut, mark, submenu.
+// An item: name, caption, shortcut, mark, and its submenu's items.
 QString itemSeen(const QAction* item)
 {
     QMenu* menu = item->menu();
-    QString line = (menu != nullptr ? menu->objectName() : item->objectName()) + QLatin1Char(' ') +
-                   quoted(item->text());
-    if (!item->shortcut().isEmpty()) {
-        line += QLatin1Char(' ') + item->shortcut().toString();
+    QStringList line{menu != nullptr ? menu->objectName() : item->objectName(),
+                     quoted(item->text()), item->shortcut().toString()};
+    line << (item->isCheckable() ? (item->isChecked() ? "[x]" : "[ ]") : "");
+    QStringList items;
+    for (const QAction* inner : menu != nullptr ? menu->actions() : QList<QAction*>{}) {
+        items << itemSeen(inner);
     }
-    if (item->isCheckable()) {
-        line += item->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]");
-    }
-    if (menu != nullptr) {
-        QStringList items;
-        for (const QAction* inner : menu->actions()) {
-            items << itemSeen(inner);
-        }
-        line += QStringLiteral(" (") + items.join(QStringLiteral(", ")) + QLatin1Char(')');
-    }
-    return line;
+    line << (items.isEmpty() ? "" : '(' + items.join(", ") + ')');
+    line.removeAll("");
+    return line.join(' ');
 }
 
-// Every line of a window: itself, its controls, and a board's menus, grid
-// (a box not named by its place says its name) and boxes.
+// A window, its controls, and a board's menus, grid (with the spoken name of
+// a box that does not say its place) and boxes.
 QStringList windowLines(QWidget* window)
 {
     auto* board = qobject_cast<QMainWindow*>(window);
@@ -146,10 +134,9 @@ QStringList windowLines(QWidget* window)
         return lines;
     }
     for (const QAction* menu : board->menuBar()->actions()) {
-        lines << QStringLiteral("menu ") + itemSeen(menu);
+        lines << "menu " + itemSeen(menu);
     }
     std::map<int, std::map<int, FaceButton*>> rows;
-    QStringList red;
     int working = 0;
     for (FaceButton* box : board->findChildren<FaceButton*>()) {
         rows[box->y()][box->x()] = box;
@@ -157,34 +144,44 @@ QStringList windowLines(QWidget* window)
     }
     int rowNumber = 0;
     for (const auto& [y, row] : rows) {
-        QStringList line{QStringLiteral("grid at y %1:").arg(y)};
+        QStringList line{QString("grid at y %1:").arg(y)};
         int column = 0;
         ++rowNumber;
         for (const auto& [x, box] : row) {
-            line << QStringLiteral("%1@%2,%3").arg(box->objectName()).arg(x).arg(size(box->size()));
+            line << QString("%1@%2,%3").arg(box->objectName()).arg(x).arg(size(box->size()));
             const QString name =
                 QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name);
-            if (name != QStringLiteral("Box, row %1, column %2").arg(rowNumber).arg(++column)) {
+            if (name != QString("Box, row %1, column %2").arg(rowNumber).arg(++column)) {
                 line << quoted(name);
             }
         }
-        lines << line.join(QLatin1Char(' '));
+        lines << line.join(' ');
     }
-    for (const std::string& box : testing::facts().boxes) {
-        auto* button = board->findChild<FaceButton*>(QString::fromStdString(box));
-        if (button->faceColour() == QColor(255, 0, 0)) {
-            red << button->objectName();
-        }
+    QStringList boxes{QString("boxes %1 working, red:").arg(working)};
+    for (const std::string& name : testing::facts().boxes) {
+        auto* box = board->findChild<FaceButton*>(QString::fromStdString(name));
+        boxes << (box->faceColour() == QColor(255, 0, 0) ? box->objectName() : "");
     }
     auto* focused = qobject_cast<FaceButton*>(QApplication::focusWidget());
-    lines << (QStringList{QStringLiteral("boxes %1 working, red:").arg(working)}
-              << red
-              << (focused != nullptr ? QStringLiteral("focus ") + focused->objectName()
-                                     : QString()))
-                 .join(QLatin1Char(' '))
-                 .trimmed()
-          << seen(board->findChild<QWidget*>(QStringLiteral("Command2")));
-    return lines;
+    boxes << (focused != nullptr ? "focus " + focused->objectName() : "");
+    boxes.removeAll("");
+    return lines << boxes.join(' ') << seen(board->findChild<QWidget*>("Command2"));
+}
+
+// The windows on screen, and the status of each end of the program.
+QString programSeen(const Program& program)
+{
+    QStringList windows;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        windows << (top->isVisible() ? top->objectName() : "");
+    }
+    windows.removeAll("");
+    windows.sort();
+    windows << "ended";
+    for (const int status : program.endings) {
+        windows << QString::number(status);
+    }
+    return "program: windows " + windows.join(' ');
 }
 
 } // namespace
@@ -200,15 +197,15 @@ void StateTest::eachStateShowsWhatTheRecordSays()
 {
     std::optional<Program> program(std::in_place);
     QVERIFY2(program->board() != nullptr, "the game does not start on the Easy board");
-    QFile file(QStringLiteral(NUMORRA_STATE_RECORD));
+    QFile file(NUMORRA_STATE_RECORD);
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QStringList record = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const QStringList record = QString::fromUtf8(file.readAll()).split('\n');
     QStringList shown;
     std::map<QString, QStringList> before; // each window's lines, and the program's
     std::size_t messages = 0;
     const auto focusName = [] {
         QWidget* focus = QApplication::focusWidget();
-        return focus != nullptr ? focus->objectName() : QStringLiteral("nothing");
+        return focus != nullptr ? focus->objectName() : "nothing";
     };
     const auto shownBoard = [&program]() -> BoardWindow* {
         for (const Level level : kLevels) {
@@ -224,83 +221,66 @@ void StateTest::eachStateShowsWhatTheRecordSays()
         return about != nullptr && about->isVisible() ? about : shownBoard();
     };
     for (const QString& line : record) {
-        if (!line.startsWith(QLatin1String("== "))) {
-            if (line.startsWith(QLatin1Char('#')) || line.isEmpty()) {
-                shown << line;
-            }
+        if (line.startsWith('#') || line.isEmpty() || line.startsWith("== ")) {
+            shown << line;
+        }
+        if (!line.startsWith("== ")) {
             continue;
         }
-        shown << line;
-        static const QRegularExpression note(QStringLiteral(" ?\\(.*?\\)"));
-        for (const QString& step :
-             line.mid(3).remove(note).split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
-            QStringList words = step.split(QLatin1Char(' '));
+        static const QRegularExpression note(" ?\\(.*?\\)");
+        for (const QString& step : line.mid(3).remove(note).split(", ", Qt::SkipEmptyParts)) {
+            QStringList words = step.split(' ');
             const QString verb = words.takeFirst();
-            words << (words.isEmpty() ? QStringList{QString()} : QStringList{});
             BoardWindow* board = shownBoard();
             if (front() != nullptr) {
                 Program::activate(front());
             }
-            const int times =
-                words.last().startsWith(QLatin1Char('x')) ? words.takeLast().mid(1).toInt() : 1;
-            QStringList path{QStringLiteral("walk from"), focusName()};
-            for (int time = 0; time < times * static_cast<int>(words.size()); ++time) {
+            const int times = !words.isEmpty() && words.last().startsWith('x')
+                                  ? words.takeLast().mid(1).toInt()
+                                  : 1;
+            words << (words.isEmpty() ? QStringList{QString()} : QStringList{});
+            QStringList path{"walk from", focusName()};
+            for (int time = 0; time < times * words.size(); ++time) {
                 const QString& word = words.at(time % words.size());
-                if (verb == QLatin1String("draw")) {
+                if (verb == "draw") {
                     program->random.draws.push_back(testing::drawFor(board->level(), word.toInt()));
-                } else if (verb == QLatin1String("ticks")) {
+                } else if (verb == "ticks") {
                     for (int tick = 0; tick < word.toInt(); ++tick) {
                         board->Timer1_Timer();
                     }
-                } else if (verb == QLatin1String("menu")) {
+                } else if (verb == "menu") {
                     board->findChild<QAction*>(word)->trigger();
                     Program::settle();
-                } else if (verb == QLatin1String("colours")) {
-                    const bool cancel = word == QLatin1String("cancel");
-                    shown << QStringLiteral("colour dialog offers ") +
-                                 program
-                                     ->customColours(cancel ? std::nullopt
-                                                            : std::optional(QColor(word)),
-                                                     board->level())
-                                     .name();
-                } else if (verb == QLatin1String("fault")) {
-                    fixture::expectedCriticals = 1;
-                } else if (verb == QLatin1String("restart")) {
+                } else if (verb == "colours") {
+                    const auto choice =
+                        word == "cancel" ? std::nullopt : std::optional(QColor(word));
+                    shown << "colour dialog offers " +
+                                 program->customColours(choice, board->level()).name();
+                } else if (verb == "fault") {
+                    expectedCriticals = 1;
+                } else if (verb == "restart") {
                     program.reset();
                     program.emplace();
                     Program::activate(program->board());
                     messages = 0;
                 } else {
-                    QVERIFY2(verb == QLatin1String("keys") || verb == QLatin1String("walk"),
-                             qPrintable(step));
+                    QVERIFY2(verb == "keys" || verb == "walk", qPrintable(step));
                     QWidget* focus = QApplication::focusWidget();
                     QTest::keySequence(focus != nullptr ? focus : front(), QKeySequence(word));
                     // A button's access key clicks it as its animation ends.
-                    QTest::qWait(word.startsWith(QLatin1String("Alt+")) ? 200 : 0);
+                    QTest::qWait(word.startsWith("Alt+") ? 200 : 0);
                     Program::settle();
                     path << focusName();
                 }
             }
-            if (verb == QLatin1String("walk")) {
-                shown << path.join(QLatin1Char(' '));
+            if (verb == "walk") {
+                shown << path.join(' ');
             }
         }
-        QStringList windows;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            windows << (top->isVisible() ? top->objectName() : QString());
-        }
-        windows.removeAll(QString());
-        windows.sort();
-        windows.prepend(QStringLiteral("program: windows"));
-        windows << QStringLiteral("ended");
-        for (const int status : program->endings) {
-            windows << QString::number(status);
-        }
-        std::map<QString, QStringList> now{{QString(), {windows.join(QLatin1Char(' '))}}};
+        std::map<QString, QStringList> now{{QString(), {programSeen(*program)}}};
         if (QWidget* window = front()) {
             Program::activate(window);
-            now[qobject_cast<BoardWindow*>(window) != nullptr ? QStringLiteral("board")
-                                                              : window->objectName()] =
+            now[qobject_cast<BoardWindow*>(window) != nullptr ? "board" : window->objectName()] =
                 windowLines(window);
         }
         for (auto& [name, lines] : now) {
@@ -313,17 +293,16 @@ void StateTest::eachStateShowsWhatTheRecordSays()
         }
         for (; messages < program->shown.size(); ++messages) {
             const Message& message = program->shown.at(messages);
-            shown << QStringLiteral("message %1 %2 %3")
+            shown << QString("message %1 %2 %3")
                          .arg(quoted(QString::fromStdString(message.title)),
-                              quoted(QString::fromStdString(message.text)
-                                         .replace(QLatin1Char('\n'), QLatin1String("\\n"))))
+                              quoted(QString::fromStdString(message.text).replace('\n', "\\n")))
                          .arg(static_cast<int>(message.style));
         }
     }
 
-    QFile written(QStringLiteral(NUMORRA_STATE_SHOWN));
+    QFile written(NUMORRA_STATE_SHOWN);
     QVERIFY(written.open(QIODevice::WriteOnly | QIODevice::Text));
-    written.write(shown.join(QLatin1Char('\n')).toUtf8());
+    written.write(shown.join('\n').toUtf8());
     for (qsizetype line = 0; line < std::max(record.size(), shown.size()); ++line) {
         if (record.value(line) != shown.value(line)) {
             qWarning("board_states.txt line %lld:\n  recorded: %s\n  shown:    %s",

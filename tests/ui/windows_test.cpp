@@ -1,8 +1,7 @@
 // The windows together: a game with the toolkit's own message boxes and
 // clock, level switches and a close mid-game at the real pace, thousands of
-// random events, and a thousand loads of each window that leave nothing
-// behind. A random failure names its seed; NUMORRA_PLAY_SEED=<seed>
-// replays it.
+// random events (NUMORRA_PLAY_SEED=<seed> replays a failure), and a
+// thousand loads of each window that leave nothing behind.
 #include "tests/ui/program.h"
 #include "ui/face_button.h"
 #include "ui/message_box.h"
@@ -27,11 +26,10 @@ private slots:
     void aThousandLoadsLeaveNothingBehind();
 };
 
-// The toolkit's modal message boxes and a running timer (at a quicker pace):
-// the countdown goes on under a miss message and stands still under a win.
+// The toolkit's message boxes and a quicker clock: the countdown goes on
+// under a miss and stands still under a win.
 void WindowsTest::aGameWithRealMessagesAndARealClock()
 {
-    // Style code 16, the time up's and the chance limit's: the critical icon.
     QCOMPARE(iconFor(MessageStyle{16}), QMessageBox::Critical);
     Program program([](Services& services) {
         services.messageBox = [](QWidget* owner) {
@@ -48,33 +46,28 @@ void WindowsTest::aGameWithRealMessagesAndARealClock()
             QCOMPARE(box->windowTitle(), title);
             QCOMPARE(box->icon(), icon);
             QCOMPARE(box->buttons().size(), 1);
-            // The second click of a double-click on the box that opened
-            // the message does not close it.
+            // The second click of a double-click on a box leaves its message open.
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
             QVERIFY(box->isVisible());
             const int before = seconds->text().toInt();
             QTest::qWait(200);
             const int after = seconds->text().toInt();
             QVERIFY2(clockRuns ? after < before : after == before,
-                     qPrintable(QStringLiteral("%1 then %2").arg(before).arg(after)));
+                     qPrintable(QString("%1 then %2").arg(before).arg(after)));
             QTest::keyClick(box, Qt::Key_Return);
         });
     };
     program.startWithTarget(176); // Command10
-
     auto* miss = program.control<FaceButton>("Command2");
-    answer(QStringLiteral("Try Again."), QMessageBox::Information, true);
+    answer("Try Again.", QMessageBox::Information, true);
     QTest::mouseClick(miss, Qt::LeftButton);
     QCOMPARE(miss->faceColour(), QColor(255, 0, 0));
-
-    answer(QStringLiteral("Congratulations."), QMessageBox::Warning, false);
+    answer("Congratulations.", QMessageBox::Warning, false);
     QTest::mouseClick(program.control<FaceButton>("Command10"), Qt::LeftButton);
     QVERIFY(!program.control<QTimer>("Timer1")->isActive());
-    QCOMPARE(program.control<QPushButton>("Command1")->text(), QStringLiteral("&Next Number"));
 
-    // Alt+N presses the Start button once it reads "&Next Number", the way
-    // a click would, animated. (Not QTRY_VERIFY: under Qt 6.8 its expansion
-    // narrows a long to an int, which -Wconversion rejects.)
+    // Alt+N presses "&Next Number" as a click would, animated. (Not
+    // QTRY_VERIFY: under Qt 6.8 it narrows a long to an int.)
     Program::activate(program.board());
     program.random.draws = {0.5};
     QTest::keyClick(program.board(), Qt::Key_N, Qt::AltModifier);
@@ -82,11 +75,9 @@ void WindowsTest::aGameWithRealMessagesAndARealClock()
     QCOMPARE(miss->faceColour(), program.board()->palette().color(QPalette::Button));
 }
 
-// With the real one-second tick and the real grace before an unloaded window
-// goes, a level switch, a reload and a close each come three quarters of a
-// second after the second tick, so the next one falls due while the old window
-// lingers: none may reach its board (a critical message fails the test).
-// The About window stays through it all.
+// The real tick and grace: a level switch, a reload and a close come 3/4 s
+// after the second tick, so the next falls due while the old window
+// lingers; none may reach its board. About stays through it all.
 void WindowsTest::midGameSwitchesAndClosesWithTheRealClock()
 {
     Program program([](Services& services) {
@@ -95,9 +86,11 @@ void WindowsTest::midGameSwitchesAndClosesWithTheRealClock()
         services.unloadGrace = real.unloadGrace;
     });
     program.item("about")->trigger();
-    const auto midGame = [&program](Level level, const char* item) {
+    for (const auto& [level, item] : {std::pair{Level::Easy, "hard"},
+                                      {Level::Hard, "hard"},
+                                      {Level::Hard, static_cast<const char*>(nullptr)}}) {
         program.startWithTarget(300, level);
-        // Two seconds of the countdown take two on the clock: a timer may
+        // Two seconds of the countdown are two on the clock: a timer may
         // fire up to 5% early, and late on a loaded machine.
         QElapsedTimer clock;
         clock.start();
@@ -105,38 +98,25 @@ void WindowsTest::midGameSwitchesAndClosesWithTheRealClock()
         const QString twoGone = QString::number(testing::factsOf(level).seconds - 2);
         QVERIFY(QTest::qWaitFor([&] { return seconds->text() == twoGone; }, 5000));
         QVERIFY2(clock.elapsed() >= 1900 && clock.elapsed() <= 3500,
-                 qPrintable(QStringLiteral("two seconds took %1 ms").arg(clock.elapsed())));
+                 qPrintable(QString("two seconds took %1 ms").arg(clock.elapsed())));
         QTest::qWait(750);
         const QPointer<BoardWindow> old = program.board(level);
-        if (item != nullptr) {
-            program.item(item, level)->trigger();
-        } else {
-            old->close();
-        }
+        item != nullptr ? program.item(item, level)->trigger() : static_cast<void>(old->close());
         QTest::qWait(1000);
         QVERIFY(old.isNull());
-    };
-    // A check that fails inside a round ends the test there.
-    for (const auto& [level, item] : {std::pair{Level::Easy, "hard"},
-                                      {Level::Hard, "hard"},
-                                      {Level::Hard, static_cast<const char*>(nullptr)}}) {
-        midGame(level, item);
-        if (QTest::currentTestFailed()) {
-            return;
-        }
-        QVERIFY(item == nullptr ||
-                program.control<QLabel>("Label1", Level::Hard)->text() == QStringLiteral("0"));
+        QVERIFY(item == nullptr || program.control<QLabel>("Label1", Level::Hard)->text() == "0");
     }
     QVERIFY(program.board(Level::Hard) == nullptr);
     QVERIFY(program.windows->aboutWindow()->isVisible());
     QVERIFY(program.shown.empty() && program.endings.empty());
 }
 
+// At most one board and one About window on screen; the program ends by
+// Exit, or when nothing is left on screen.
 void WindowsTest::randomEventsNeverBreakTheProgram()
 {
-    // Exit, the last, comes up rarely: it ends the sequence.
-    const QStringList menuCommands{"startgame", "stopgame",     "easy",      "medium", "hard",
-                                   "default",   "customcolors", "howtoplay", "about",  "exit"};
+    const QStringList commands{"startgame", "stopgame",     "easy",      "medium", "hard",
+                               "default",   "customcolors", "howtoplay", "about",  "exit"};
     const QStringList keys{"F2",   "F4",    "Tab",    "Shift+Tab", "Left",  "Right", "Up",
                            "Down", "Space", "Return", "Alt+S",     "Alt+N", "Alt+O"};
     const std::uint64_t seed = qEnvironmentVariableIsSet("NUMORRA_PLAY_SEED")
@@ -152,8 +132,7 @@ void WindowsTest::randomEventsNeverBreakTheProgram()
             return top->inherits(className) && top->isVisible();
         });
     };
-    // Custom Colors opens the real colour dialog: the player cancels it.
-    QTimer cancel;
+    QTimer cancel; // the player cancels the colour dialog
     QObject::connect(&cancel, &QTimer::timeout, [] {
         if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
             dialog->reject();
@@ -161,23 +140,22 @@ void WindowsTest::randomEventsNeverBreakTheProgram()
     });
     cancel.start(10);
     auto program = std::make_unique<Program>();
-    for (int event = 0; event < 4000; ++event) {
+    for (int event = 0; event < 4000 && !QTest::currentTestFailed(); ++event) {
         BoardWindow* board = nullptr;
         for (const Level level : kLevels) {
             board = board != nullptr ? board : program->board(level);
         }
         AboutWindow* about = program->windows->aboutWindow();
-        const QString where = QStringLiteral("seed %1, event %2").arg(seed).arg(event);
         if (board != nullptr && !board->isActiveWindow()) {
             Program::activate(board);
         }
         program->random.draws = {std::uniform_real_distribution(0.0, 1.0)(engine)};
         const std::size_t ends = program->endings.size();
         const qsizetype action = board == nullptr ? 0 : pick(6);
-        const QString& command =
-            menuCommands.at(pick(menuCommands.size() - (pick(50) == 0 ? 0 : 1)));
+        // Exit, the last, comes up rarely: it ends the sequence.
+        const QString& command = commands.at(pick(commands.size() - (pick(50) == 0 ? 0 : 1)));
         if (action == 0 && about != nullptr) {
-            pick(2) == 0 ? about->findChild<QPushButton*>(QStringLiteral("Command1"))->click()
+            pick(2) == 0 ? about->findChild<QPushButton*>("Command1")->click()
                          : static_cast<void>(about->close());
         } else if (action == 1) {
             const auto buttons = board->findChildren<QPushButton*>();
@@ -188,18 +166,17 @@ void WindowsTest::randomEventsNeverBreakTheProgram()
                                QKeySequence(keys.at(pick(keys.size()))));
         } else if (action == 3) {
             board->findChild<QAction*>(command)->trigger();
-        } else if (action == 4 && board->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive()) {
+        } else if (action == 4 && board->findChild<QTimer*>("Timer1")->isActive()) {
             board->Timer1_Timer();
         } else if (action == 5 && pick(20) == 0) {
             board->close();
         }
         Program::settle();
-        // At most one board and one About window on screen; the program
-        // ends by Exit, or when nothing is left on screen.
+        const QString where = QString("seed %1, event %2").arg(seed).arg(event);
         const bool aboutLeft = program->windows->aboutWindow() != nullptr;
         QVERIFY2(shown("numorra::ui::BoardWindow") <= 1, qPrintable(where));
         QCOMPARE(shown("numorra::ui::AboutWindow"), aboutLeft ? 1 : 0);
-        const bool shouldEnd = (action == 3 && command == QLatin1String("exit")) ||
+        const bool shouldEnd = (action == 3 && command == "exit") ||
                                (shown("numorra::ui::BoardWindow") == 0 && !aboutLeft);
         QVERIFY2(program->endings.size() - ends == (shouldEnd ? 1U : 0U), qPrintable(where));
         if (shouldEnd) {
@@ -217,7 +194,6 @@ void WindowsTest::aThousandLoadsLeaveNothingBehind()
             QTest::mouseClick(program.control<QPushButton>("Command2"), Qt::LeftButton);
             program.shown.clear();
             program.windows->switchLevel(Level::Easy, Level::Easy);
-            // The About window opened, drawn and closed by OK.
             program.item("about")->trigger();
             program.windows->aboutWindow()->grab();
             program.board()->grab();
@@ -225,11 +201,10 @@ void WindowsTest::aThousandLoadsLeaveNothingBehind()
             Program::settle();
         }
     };
-    // Bytes the heap has handed out and not had back: unlike the resident
+    // What the heap handed out and did not get back: unlike the resident
     // size, it falls again when memory is freed.
     const auto heapInUseKiB = [] { return static_cast<long>(mallinfo2().uordblks / 1024); };
-    // The first rounds fill the toolkit's caches (fonts, styles, pixmaps).
-    cycle(50);
+    cycle(50); // filling the toolkit's caches (fonts, styles, pixmaps)
     const qsizetype widgets = QApplication::allWidgets().size();
     const long before = heapInUseKiB();
     cycle(1000);
@@ -237,9 +212,8 @@ void WindowsTest::aThousandLoadsLeaveNothingBehind()
     const long growth = heapInUseKiB() - before;
     qInfo("1000 loads and unloads of each window: the heap grew by %ld KiB", growth);
 #if !defined(__SANITIZE_ADDRESS__)
-    // Under AddressSanitizer freed memory is held back on purpose; there the
-    // leak checker at exit does this job.
-    QVERIFY2(growth < 256, qPrintable(QStringLiteral("grew by %1 KiB").arg(growth)));
+    // AddressSanitizer holds freed memory back; there its leak check does this job.
+    QVERIFY2(growth < 256, qPrintable(QString("grew by %1 KiB").arg(growth)));
 #endif
 }
 
