@@ -31,42 +31,41 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop
 appstreamcli validate --pedantic --no-net "$metainfo" >/dev/null ||
   fail "appstreamcli rejects $metainfo: $(appstreamcli validate --pedantic --no-net "$metainfo")"
 
-key() { entry "$desktop" "$1"; }
-[ "$(key Name)" = Numorra ] || fail "the desktop entry's name is '$(key Name)'"
-# A game, in the desktop's Games menu; the window's class is the x11 check's.
-[ "$(key Categories)" = "Game;LogicGame;" ] || fail "the desktop entry's categories are '$(key Categories)'"
-[ "$(key Exec)" = "$installed_game" ] ||
-  fail "the desktop entry runs '$(key Exec)', not the installed $installed_game"
-[ "$(key Icon)" = "$id" ] || fail "the desktop entry's icon is '$(key Icon)', not $id"
-[ "$(key X-Numorra-Version)" = "$version" ] || fail "the desktop entry carries another version"
-grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
-grep -q "<binary>$(basename "$installed_game")</binary>" "$metainfo" || fail "the metainfo provides another program than $installed_game"
-grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
-  fail "the metainfo does not launch $id.desktop"
-grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "the licence is not MIT"
-
-# What a software centre shows: a summary it does not cut, the developer,
-# brand colours, captioned screenshots; and launch feedback.
+gunzip -c share/doc/numorra/changelog.gz >"$work/changelog"
+released=$(date -u -d "$(dpkg-parsechangelog -l "$work/changelog" -S Date)" +%F)
 summary=$(sed -n 's:^ *<summary>\(.*\)</summary>$:\1:p' "$metainfo")
-[ -n "$summary" ] && [ ${#summary} -le 35 ] && [ "$(key Comment)" = "$summary" ] ||
-  fail "the summary '$summary' is empty, over 35 characters or not the desktop entry's comment"
-grep -q '<developer id="example.numorra">' "$metainfo" || fail "the metainfo names no developer id"
-[ "$(grep -Ec '<color type="primary" scheme_preference="(light|dark)">#[0-9a-f]{6}</color>' \
-  "$metainfo")" -eq 2 ] || fail "the metainfo has no light and dark brand colours"
-shots=$(sed -n 's:^ *<image>.*/\([^/]*\)</image>$:\1:p' "$metainfo")
-[ "$(grep -c '<caption>' "$metainfo")" -eq 3 ] && [ "$(wc -w <<<"$shots")" -eq 3 ] ||
-  fail "the metainfo has not three captioned screenshots"
-[ "$(key StartupNotify)" = true ] || fail "the desktop entry asks for no launch feedback"
+[ -n "$summary" ] && [ ${#summary} -le 35 ] || fail "the summary '$summary' is empty or over 35 characters"
+# What the desktop entry, the metainfo and the changelog tell a desktop and
+# a software centre (the window's class is the x11 check's): a command, and
+# after the last "|" what it must print.
+key() { entry "$desktop" "$1"; }
+in_metainfo() { grep -Ec "$1" "$metainfo"; }
+while read -r line; do
+  command=${line%|*}
+  [ "$(eval "$command")" = "${line##*|}" ] || fail "$command gives '$(eval "$command")', not '${line##*|}'"
+done <<TABLE
+key Name|Numorra
+key Categories|Game;LogicGame;
+key Exec|$installed_game
+key Icon|$id
+key X-Numorra-Version|$version
+key StartupNotify|true
+key Comment|$summary
+in_metainfo '<id>$id</id>'|1
+in_metainfo '<binary>$(basename "$installed_game")</binary>'|1
+in_metainfo '<launchable type="desktop-id">$id.desktop</launchable>'|1
+in_metainfo '<project_license>MIT</project_license>'|1
+in_metainfo '<developer id="example.numorra">'|1
+in_metainfo '<color type="primary" scheme_preference="(light|dark)">#[0-9a-f]{6}</color>'|2
+in_metainfo '<caption>'|3
+in_metainfo '<image>.*/[^/]+</image>'|3
+in_metainfo '<release version="$version" date="$released">'|1
+dpkg-parsechangelog -l "$work/changelog" -S Version|$version.0
+TABLE
 
 man --warnings -E UTF-8 -l share/man/man6/numorra.6.gz 2>&1 >/dev/null | grep . &&
   fail "the manual page has faults"
 gzip -t share/man/man6/numorra.6.gz share/doc/numorra/changelog.gz || fail "a document is not gzip"
-gunzip -c share/doc/numorra/changelog.gz >"$work/changelog"
-dpkg-parsechangelog -l "$work/changelog" -S Version | grep -qx "$version.0" ||
-  fail "the changelog's last entry is not version $version.0"
-released=$(date -u -d "$(dpkg-parsechangelog -l "$work/changelog" -S Date)" +%F)
-grep -q "<release version=\"$version\" date=\"$released\">" "$metainfo" ||
-  fail "the metainfo's release date is not the changelog's, $released"
 
 # What the manual page, the metainfo and the README say of each level's
 # time and range is what players know of it (tests/levels.txt).
