@@ -55,10 +55,11 @@ x_session_window_manager() {
 }
 
 # Prints the id of a window on screen titled exactly TITLE, waiting up to
-# five seconds for one; without one, the status is 1.
+# ten seconds by the clock (however slow a loaded machine makes each look);
+# without one, the status is 1.
 x_session_window() { # TITLE
-  local id
-  for _ in $(seq 100); do
+  local id deadline=$((SECONDS + 10))
+  while [ "$SECONDS" -lt "$deadline" ]; do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
     [ -n "$id" ] && echo "$id" && return
     sleep 0.05

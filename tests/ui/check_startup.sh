@@ -4,12 +4,14 @@
 # with status 69. Usage: check_startup.sh NUMORRA
 set -euo pipefail
 game=$1
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
 
 # expect "WHAT" "LAST LINE STARTS WITH" ENV...
 expect() {
   local what=$1 reason=$2 status=0 errors
   shift 2
-  errors=$(env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$(mktemp -d)" "$@" "$game" 2>&1 >/dev/null) ||
+  errors=$(env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$runtime" "$@" "$game" 2>&1 >/dev/null) ||
     status=$?
   [ "$status" -eq 69 ] && [[ "$(tail -n 1 <<<"$errors")" == "$reason"* ]] &&
     grep -q 'Qt platform plugin' <<<"$errors" ||
