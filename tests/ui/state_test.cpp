@@ -268,7 +268,12 @@ void StateTest::eachStateShowsWhatTheRecordSays()
                     QWidget* focus = QApplication::focusWidget();
                     QTest::keySequence(focus != nullptr ? focus : front(), QKeySequence(word));
                     // A button's access key clicks it as its animation ends.
-                    QTest::qWait(word.startsWith("Alt+") ? 200 : 0);
+                    QVERIFY(QTest::qWaitFor([] {
+                        return std::ranges::none_of(QApplication::allWidgets(), [](QWidget* w) {
+                            auto* button = qobject_cast<QAbstractButton*>(w);
+                            return button != nullptr && button->isDown();
+                        });
+                    }));
                     Program::settle();
                     path << focusName();
                 }
