@@ -14,7 +14,7 @@ TEST(StartupFailure, NamesTheCauseAndWhatToDo)
                               "could be initialized.\n\nAvailable platform plugins are: xcb.\n";
     const auto plugin = [](const char* verb, const char* name) {
         return std::string("Could not ") + verb + " the Qt platform plugin \"" + name +
-               "\" in \"\"";
+               R"(" in "")";
     };
     // What the toolkit logged and said; what the line must hold.
     const std::vector<std::tuple<std::vector<std::string>, std::string, std::vector<std::string>>>
