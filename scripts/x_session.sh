@@ -7,11 +7,11 @@ x_session_pids=()
 
 # Runs a command in the background and stops it with the session.
 x_session_start() {
-  # The program itself, not a shell around it that would run the caller's
-  # EXIT trap when stopped; in a process group of its own, so that what it
-  # starts (a session bus and the game under dbus-run-session) is stopped
-  # with it and never outlives a check that failed.
-  (trap - EXIT && exec setsid "$@") &
+  # In a process group of its own, so that what it starts (a session bus
+  # and the game under dbus-run-session) is stopped with it and never
+  # outlives a check that failed. Started as a plain command: a subshell
+  # stopped while it dropped the caller's EXIT trap could run part of it.
+  setsid "$@" &
   x_session_pids+=($!)
 }
 

@@ -17,9 +17,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/x_session.sh"
 work=$(mktemp -d)
-# The check's own shell alone cleans up: a subshell stopped before it could
-# drop the trap it inherited (x_session_start's, stopped at once) must not
-# take the work folder from under the check.
+# The check's own shell alone cleans up: a program stopped before it has
+# left the shell it was started from runs that shell's trap.
 trap '[ "$BASHPID" != "$$" ] || { x_session_stop; rm -rf "$work"; }' EXIT
 window_named() { x_session_window "$1" || fail "no window titled '$1' came on screen"; }
 # A desktop entry's KEY.
