@@ -152,7 +152,7 @@ FINDINGS = [
     "- `strace -f -e trace=openat` showed the game looking for every shared library "
     "in the working directory first: CMake had padded the build tree's RUNPATH with "
     "empty entries to make room for an install RUNPATH that Qt's project set-up asked "
-    "for. The executable now has no RUNPATH, and the hardening test rejects one that "
+    "for. The executable now has no RUNPATH, and the package check rejects one that "
     "the working directory could answer.",
     "- What remains above the floor is the board itself: 40 buttons, a menu tree of "
     "15 items and 9 controls to build and paint before the first frame; the first "

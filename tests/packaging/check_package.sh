@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks it the way Debian would: its name and
-# contents, lintian with no error or warning, dependencies that name the
-# package of every shared library the game links, and, with the game
+# contents; lintian with no finding at all, which holds Debian's hardening
+# (PIE, full RELRO, fortified calls, no library search path of its own);
+# the stack protector, which lintian does not check; dependencies that name
+# the package of every shared library the game links; and, with the game
 # running on an X server, the package of every toolkit plugin it loads.
 # Usage: check_package.sh BUILD_DIR VERSION
 source "$(dirname "$0")/../checks.sh" debian_package cpack dpkg-deb lintian readelf Xvfb
@@ -22,14 +24,18 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "the package's version is '$(field Version)'"
 
 # lintian as root says so on stderr; its findings go to stdout.
-findings=$(lintian --pedantic --display-info --fail-on error,warning "$deb" 2>/dev/null) ||
-  fail "lintian rejects the package: $findings"
-echo "debian_package: lintian --pedantic: ${findings:-no findings}"
+findings=$(lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$deb" 2>/dev/null) ||
+  fail "lintian finds: $findings"
 
 mkdir "$out/root"
 dpkg-deb --extract "$deb" "$out/root"
 binary="$out/root/usr/games/numorra"
 [ -x "$binary" ] || fail "the package has no /usr/games/numorra"
+readelf --dyn-syms -W "$binary" | grep ' UND __stack_chk_fail' >/dev/null || fail "the game has no stack protector"
+# The build tree's game, which the tests run, finds no library in the
+# working directory (an empty or a relative entry in its search path).
+! readelf -d "$build/ui/numorra" | sed -n 's/.*(R\(UN\)\{0,1\}PATH).*\[\(.*\)\]/:\2:/p' | grep -E ':(:|[^/$])' ||
+  fail "the build's library search path lets the working directory supply libraries"
 [ -f "$out/root/usr/share/applications/example.numorra.Numorra.desktop" ] ||
   fail "the package has no desktop entry"
 
