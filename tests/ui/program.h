@@ -73,24 +73,6 @@ private:
     std::vector<Message>& log_;
 };
 
-// A control's text as drawn: a button's without its access key's mark.
-inline QString drawnText(const QWidget* control)
-{
-    QString text = control->property("text").toString();
-    return qobject_cast<const QPushButton*>(control) != nullptr ? text.remove(QLatin1Char('&'))
-                                                                : text;
-}
-
-// Inside its window, with room for its text (a frame's too, but a label's).
-inline bool drawnWhole(const QWidget* control)
-{
-    const QFontMetrics metrics(control->font());
-    const int frame = qobject_cast<const QLabel*>(control) != nullptr ? 0 : 6;
-    return control->parentWidget()->rect().contains(control->geometry()) &&
-           metrics.horizontalAdvance(drawnText(control)) + frame <= control->width() &&
-           metrics.height() <= control->height();
-}
-
 // Scripted draws, logged messages, a countdown the test ticks and a
 // recorded end of the program; `adjust` puts back what a test wants real.
 struct Program {
@@ -123,12 +105,6 @@ struct Program {
     QAction* item(const char* name, Level level = Level::Easy) const
     {
         return control<QAction>(name, level);
-    }
-
-    // The board's colour as painted, in a corner no control covers.
-    QColor faceShown(Level level = Level::Easy) const
-    {
-        return control<QWidget>("client", level)->grab().toImage().pixelColor(1, 1);
     }
 
     void startWithTarget(int target, Level level = Level::Easy)

@@ -2,15 +2,11 @@
 // board_states.txt (its header says what each line holds). A difference is
 // printed line by line; all that was shown is written to
 // board_states.shown.txt in the build folder.
-#include "tests/ui/program.h"
-#include "ui/face_button.h"
+#include "tests/ui/seen.h"
 
-#include <QAccessible>
 #include <QFile>
-#include <QMenu>
-#include <QMenuBar>
 #include <QRegularExpression>
-#include <QScreen>
+#include <QStyle>
 
 #include <map>
 #include <optional>
@@ -21,151 +17,23 @@ using namespace numorra::ui::fixture;
 
 namespace {
 
-QString quoted(const QString& text)
+// Debian's qt6ct "darker" scheme (colors/darker.conf), in the order of the
+// palette's roles, or the style's light one.
+void useTheme(bool dark)
 {
-    return '"' + text + '"';
-}
-
-QString size(const QSize& size)
-{
-    return QString("%1x%2").arg(size.width()).arg(size.height());
-}
-
-// The words whose condition holds.
-QStringList marks(std::initializer_list<std::pair<bool, const char*>> marks)
-{
-    QStringList words;
-    for (const auto& [holds, word] : marks) {
-        words << (holds ? word : "");
+    QPalette palette = QApplication::style()->standardPalette();
+    const QStringList colours = QString("#ffffff #424245 #979797 #5e5c5b #302f2e #4a4947 #ffffff "
+                                        "#ffffff #ffffff #3d3d3d #222020 #e7e4e0 #12608a #f9f9f9 "
+                                        "#0986d3 #a70b06 #5c5b5a")
+                                    .split(' ');
+    for (int role = 0; dark && role < colours.size(); ++role) {
+        palette.setColor(static_cast<QPalette::ColorRole>(role), QColor(colours.at(role)));
     }
-    words.removeAll("");
-    return words;
-}
-
-QString windowSeen(QWidget* window, QWidget* client)
-{
-    const QColor face = client->grab().toImage().pixelColor(1, 1);
-    const Qt::WindowFlags flags = window->windowFlags();
-    const QPoint offCentre =
-        window->frameGeometry().center() - window->screen()->availableGeometry().center();
-    return (QStringList{window->objectName(), quoted(window->windowTitle()),
-                        window->isVisible() ? "shown" : "hidden", size(client->size()), "face",
-                        face == window->palette().color(QPalette::Button) ? "theme" : face.name()}
-            << marks({{flags.testFlag(Qt::WindowSystemMenuHint), "menu"},
-                      {flags.testFlag(Qt::WindowMinimizeButtonHint), "minimise"},
-                      {flags.testFlag(Qt::WindowMaximizeButtonHint), "maximise"},
-                      {flags.testFlag(Qt::WindowCloseButtonHint), "close"},
-                      {window->minimumSize() == window->maximumSize(), "fixed"},
-                      {offCentre.manhattanLength() <= 1, "centred"}}))
-        .join(' ');
-}
-
-QString seen(QWidget* control)
-{
-    auto* label = qobject_cast<QLabel*>(control);
-    auto* box = qobject_cast<QLineEdit*>(control);
-    QStringList line{control->objectName(),
-                     QString("at %1,%2").arg(control->x()).arg(control->y())};
-    if (label == nullptr || !label->pixmap().isNull()) {
-        line << size(control->size());
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        palette.setColor(QPalette::Disabled, role,
+                         dark ? QColor(0x80, 0x80, 0x80) : palette.color(QPalette::Disabled, role));
     }
-    if (const QFont font = control->font(); font != control->window()->font()) {
-        line << QString("%1pt%2").arg(font.pointSizeF()).arg(font.bold() ? " bold" : "");
-    }
-    const QColor text = control->palette().color(QPalette::WindowText);
-    if (label != nullptr && text != control->window()->palette().color(QPalette::WindowText)) {
-        line << "colour" << text.name();
-    }
-    line << (control->isVisible() ? "shown" : "hidden")
-         << (control->isEnabled() ? "enabled" : "disabled")
-         << marks({{box != nullptr && box->isEnabled() && !box->isReadOnly(), "editable"}})
-         << (drawnText(control).isEmpty() ? "" : quoted(drawnText(control)))
-         << marks({{control->isVisible() && !drawnWhole(control), "CLIPPED"},
-                   {QApplication::focusWidget() == control, "focus"}});
-    // A label sizes itself to its text, so it must keep clear of the rest.
-    for (QWidget* other :
-         control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (label != nullptr && other != control && control->isVisible() && other->isVisible() &&
-            control->geometry().intersects(other->geometry())) {
-            line << "OVERLAPS" << other->objectName();
-        }
-    }
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
-    line << "reads" << quoted(face->text(QAccessible::Name));
-    for (const auto& [heading, relation] : face->relations(QAccessible::Label)) {
-        line << "headed" << quoted(heading->text(QAccessible::Name));
-    }
-    if (const QString said = face->text(QAccessible::Description); !said.isEmpty()) {
-        line << "says" << quoted(said);
-    }
-    line.removeAll("");
-    return line.join(' ');
-}
-
-// An item: name, caption, shortcut, mark, and its submenu's items.
-QString itemSeen(const QAction* item)
-{
-    QMenu* menu = item->menu();
-    QStringList line{menu != nullptr ? menu->objectName() : item->objectName(),
-                     quoted(item->text()), item->shortcut().toString()};
-    line << (item->isCheckable() ? (item->isChecked() ? "[x]" : "[ ]") : "");
-    QStringList items;
-    for (const QAction* inner : menu != nullptr ? menu->actions() : QList<QAction*>{}) {
-        items << itemSeen(inner);
-    }
-    line << (items.isEmpty() ? "" : '(' + items.join(", ") + ')');
-    line.removeAll("");
-    return line.join(' ');
-}
-
-// A window, its controls, and a board's menus, grid (with the spoken name of
-// a box that does not say its place) and boxes.
-QStringList windowLines(QWidget* window)
-{
-    auto* board = qobject_cast<QMainWindow*>(window);
-    QWidget* client = board != nullptr ? board->centralWidget() : window;
-    QStringList lines{windowSeen(window, client)};
-    for (QWidget* control : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (board == nullptr || qobject_cast<FaceButton*>(control) == nullptr) {
-            lines << seen(control);
-        }
-    }
-    if (board == nullptr) {
-        return lines;
-    }
-    for (const QAction* menu : board->menuBar()->actions()) {
-        lines << "menu " + itemSeen(menu);
-    }
-    std::map<int, std::map<int, FaceButton*>> rows;
-    int working = 0;
-    for (FaceButton* box : board->findChildren<FaceButton*>()) {
-        rows[box->y()][box->x()] = box;
-        working += box->isVisible() && box->isEnabled() ? 1 : 0;
-    }
-    int rowNumber = 0;
-    for (const auto& [y, row] : rows) {
-        QStringList line{QString("grid at y %1:").arg(y)};
-        int column = 0;
-        ++rowNumber;
-        for (const auto& [x, box] : row) {
-            line << QString("%1@%2,%3").arg(box->objectName()).arg(x).arg(size(box->size()));
-            const QString name =
-                QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name);
-            if (name != QString("Box, row %1, column %2").arg(rowNumber).arg(++column)) {
-                line << quoted(name);
-            }
-        }
-        lines << line.join(' ');
-    }
-    QStringList boxes{QString("boxes %1 working, red:").arg(working)};
-    for (const std::string& name : testing::facts().boxes) {
-        auto* box = board->findChild<FaceButton*>(QString::fromStdString(name));
-        boxes << (box->faceColour() == QColor(255, 0, 0) ? box->objectName() : "");
-    }
-    auto* focused = qobject_cast<FaceButton*>(QApplication::focusWidget());
-    boxes << (focused != nullptr ? "focus " + focused->objectName() : "");
-    boxes.removeAll("");
-    return lines << boxes.join(' ') << seen(board->findChild<QWidget*>("Command2"));
+    QApplication::setPalette(palette);
 }
 
 // The windows on screen, and the status of each end of the program.
@@ -256,6 +124,9 @@ void StateTest::eachStateShowsWhatTheRecordSays()
                         word == "cancel" ? std::nullopt : std::optional(QColor(word));
                     shown << "colour dialog offers " +
                                  program->customColours(choice, board->level()).name();
+                } else if (verb == "theme") {
+                    useTheme(word == "dark");
+                    Program::settle();
                 } else if (verb == "fault") {
                     expectedCriticals = 1;
                 } else if (verb == "restart") {
