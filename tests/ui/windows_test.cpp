@@ -1,13 +1,10 @@
-// The windows together: a game with the toolkit's own message boxes and
-// clock, level switches and a close mid-game at the real pace, thousands of
-// random events (NUMORRA_PLAY_SEED=<seed> replays a failure), and a
-// thousand loads of each window that leave nothing behind.
+// The windows together: level switches and a close mid-game at the real
+// pace of the countdown, thousands of random events (NUMORRA_PLAY_SEED=<seed>
+// replays a failure), and a thousand loads of each window that leave
+// nothing behind.
 #include "tests/ui/program.h"
-#include "ui/face_button.h"
-#include "ui/message_box.h"
 
 #include <QElapsedTimer>
-#include <QMessageBox>
 
 #include <malloc.h>
 #include <random>
@@ -20,60 +17,10 @@ class WindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void aGameWithRealMessagesAndARealClock();
     void midGameSwitchesAndClosesWithTheRealClock();
     void randomEventsNeverBreakTheProgram();
     void aThousandLoadsLeaveNothingBehind();
 };
-
-// The toolkit's message boxes and a quicker clock: the countdown goes on
-// under a miss and stands still under a win.
-void WindowsTest::aGameWithRealMessagesAndARealClock()
-{
-    QCOMPARE(iconFor(MessageStyle{16}), QMessageBox::Critical);
-    Program program([](Services& services) {
-        services.messageBox = [](QWidget* owner) {
-            return std::make_unique<ToolkitMessageBox>(owner);
-        };
-        services.tickInterval = std::chrono::milliseconds(20);
-    });
-    auto* seconds = program.control<QLineEdit>("Text1");
-    const auto answer = [&](const QString& title, QMessageBox::Icon icon, bool clockRuns) {
-        answerNextModal([=, &program](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box != nullptr);
-            QCOMPARE(box->parentWidget(), program.board());
-            QCOMPARE(box->windowTitle(), title);
-            QCOMPARE(box->icon(), icon);
-            QCOMPARE(box->buttons().size(), 1);
-            // The second click of a double-click on a box leaves its message open.
-            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-            QVERIFY(box->isVisible());
-            const int before = seconds->text().toInt();
-            QTest::qWait(200);
-            const int after = seconds->text().toInt();
-            QVERIFY2(clockRuns ? after < before : after == before,
-                     qPrintable(QString("%1 then %2").arg(before).arg(after)));
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-    };
-    program.startWithTarget(176); // Command10
-    auto* miss = program.control<FaceButton>("Command2");
-    answer("Try Again.", QMessageBox::Information, true);
-    QTest::mouseClick(miss, Qt::LeftButton);
-    QCOMPARE(miss->faceColour(), QColor(255, 0, 0));
-    answer("Congratulations.", QMessageBox::Warning, false);
-    QTest::mouseClick(program.control<FaceButton>("Command10"), Qt::LeftButton);
-    QVERIFY(!program.control<QTimer>("Timer1")->isActive());
-
-    // Alt+N presses "&Next Number" as a click would, animated. (Not
-    // QTRY_VERIFY: under Qt 6.8 it narrows a long to an int.)
-    Program::activate(program.board());
-    program.random.draws = {0.5};
-    QTest::keyClick(program.board(), Qt::Key_N, Qt::AltModifier);
-    QVERIFY(QTest::qWaitFor([&program] { return program.control<QTimer>("Timer1")->isActive(); }));
-    QCOMPARE(miss->faceColour(), program.board()->palette().color(QPalette::Button));
-}
 
 // The real tick and grace: a level switch, a reload and a close come 3/4 s
 // after the second tick, so the next falls due while the old window
