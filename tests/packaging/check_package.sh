@@ -42,19 +42,9 @@ readelf --dyn-syms -W "$binary" | grep ' UND __stack_chk_fail' >/dev/null || fai
 # Every package that ours depends on, directly or through others, as
 # installed here. (Filters read their whole input: a reader that stops
 # early would end the writer with SIGPIPE, which pipefail reports.)
-names() { tr ',|' '\n\n' | sed 's/([^)]*)//g; s/:any//; s/^ *//; s/ *$//' | grep . || true; }
-declare -A needed=()
-queue=$(field Depends | names)
-while [ -n "$queue" ]; do
-  next=""
-  for package in $queue; do
-    [ -z "${needed[$package]:-}" ] || continue
-    needed[$package]=1
-    next+=" $(dpkg-query -W -f='${Depends}, ${Pre-Depends}' "$package" 2>/dev/null | names | tr '\n' ' ')"
-  done
-  queue=$next
-done
-
+needed=" $(apt-cache depends --recurse --installed --no-recommends --no-suggests --no-conflicts \
+  --no-breaks --no-replaces --no-enhances $(field Depends | sed 's/([^)]*)//g; s/:any//g; s/[,|]/ /g') |
+  grep -v '^ ' | tr '\n' ' ') "
 owner_of() { # FILE: the installed package that holds it, by its real path or its own
   { dpkg -S "$(realpath "$1")" || dpkg -S "$1"; } 2>/dev/null | awk -F: 'NR == 1 { print $1 }' || true
 }
@@ -64,7 +54,7 @@ while read -r library; do
   [ -n "$path" ] || fail "$library is not installed here"
   owner=$(owner_of "$path")
   [ -n "$owner" ] || fail "no package owns $path"
-  [ -n "${needed[$owner]:-}" ] || fail "$library comes from $owner, which the package does not bring"
+  [[ $needed == *" $owner "* ]] || fail "$library comes from $owner, which the package does not bring"
 done < <(readelf -d "$binary" | sed -n 's/.*Shared library: \[\(.*\)\]/\1/p')
 
 # The installed game on a real X server: the toolkit plugins it loads.
@@ -79,7 +69,7 @@ for plugin in $plugins; do
   owner=$(owner_of "$plugin")
   [ -n "$owner" ] || fail "no package owns the plugin $plugin"
   # The toolkit loads every image codec that is installed; the game reads no image file.
-  [ -n "${needed[$owner]:-}" ] || [[ $plugin == */imageformats/* ]] ||
+  [[ $needed == *" $owner "* || $plugin == */imageformats/* ]] ||
     fail "the plugin $plugin comes from $owner, which the package does not bring"
   echo "debian_package: plugin $(basename "$plugin") from $owner"
 done
