@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,7 +20,6 @@
 #include <chrono>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace numorra::ui::fixture {
@@ -39,28 +37,6 @@ inline void failOnCritical(QtMsgType type, const QMessageLogContext& context, co
         QTest::qFail(qPrintable(QStringLiteral("critical message: ") + text),
                      context.file != nullptr ? context.file : __FILE__, context.line);
     }
-}
-
-// Answers the next modal dialog from inside its event loop; should a check
-// in `answer` fail, the dialog is closed all the same.
-inline void answerNextModal(std::function<void(QWidget*)> answer)
-{
-    auto* poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer = std::move(answer)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            return;
-        }
-        poll->deleteLater();
-        poll->stop();
-        answer(modal);
-        if (auto* dialog = qobject_cast<QDialog*>(modal);
-            dialog != nullptr && dialog->isVisible()) {
-            dialog->reject();
-        }
-    });
-    poll->start();
 }
 
 // Every message the windows show, in order.
@@ -111,23 +87,6 @@ struct Program {
     {
         random.draws = {testing::drawFor(level, target)};
         QTest::mouseClick(control<QPushButton>("Command1", level), Qt::LeftButton);
-    }
-
-    // Custom Colors: `choose` a colour, or Cancel; returns the one offered.
-    QColor customColours(std::optional<QColor> choose, Level level = Level::Easy) const
-    {
-        QColor offered;
-        answerNextModal([&offered, choose](QWidget* modal) {
-            auto* dialog = qobject_cast<QColorDialog*>(modal);
-            QVERIFY(dialog != nullptr);
-            offered = dialog->currentColor();
-            if (choose) {
-                dialog->setCurrentColor(*choose);
-                dialog->accept();
-            }
-        });
-        item("customcolors", level)->trigger();
-        return offered;
     }
 
     static void activate(QWidget* window)

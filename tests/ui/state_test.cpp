@@ -81,10 +81,17 @@ void StateTest::eachStateShowsWhatTheRecordSays()
     std::map<QString, QStringList> before; // each window's lines, and the program's
     // Each message as the toolkit shows it, and what a second of the
     // countdown does under it; a click that comes at once (the second of a
-    // double-click) must leave it open, and Enter closes it.
+    // double-click) must leave it open, and Enter closes it. The colour
+    // dialog is answered with `colour`, or cancelled.
     QStringList messages;
+    std::optional<QColor> colour;
     QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&messages] {
+    QObject::connect(&answer, &QTimer::timeout, [&messages, &colour] {
+        if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
+            messages << "colour dialog offers " + dialog->currentColor().name();
+            dialog->setCurrentColor(colour.value_or(dialog->currentColor()));
+            colour ? dialog->accept() : dialog->reject();
+        }
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr || !box->isVisible()) {
             return;
@@ -159,10 +166,8 @@ void StateTest::eachStateShowsWhatTheRecordSays()
                     board->findChild<QAction*>(word)->trigger();
                     Program::settle();
                 } else if (verb == "colours") {
-                    const auto choice =
-                        word == "cancel" ? std::nullopt : std::optional(QColor(word));
-                    shown << "colour dialog offers " +
-                                 program->customColours(choice, board->level()).name();
+                    colour = word == "cancel" ? std::nullopt : std::optional(QColor(word));
+                    board->findChild<QAction*>("customcolors")->trigger();
                 } else if (verb == "theme") {
                     useTheme(word == "dark");
                     Program::settle();
