@@ -1,5 +1,6 @@
 // The rules against the game's numbers and texts as players know them: the
-// order of a rule's steps, the end of a game, and long random play.
+// ends of the range, an unload, the clock's reseed, and long random play.
+// (The order of a rule's steps is the state record's.)
 #include "board/clock_random.h"
 #include "tests/board/harness.h"
 
@@ -12,81 +13,6 @@
 
 namespace numorra::testing {
 namespace {
-
-// Time runs out on Hard under a miss message: "0" and time up show inside
-// it, the boxes still working; the board stays ended after it, the opening
-// counted and coloured.
-TEST(Openings, TimeRunsOutUnderAMissAndTheBoardStaysEnded)
-{
-    Harness game(Level::Hard);
-    game.start(300);
-    game.ticks(9);
-    EXPECT_TRUE(game.board.gameInProgress());
-    game.whileOpen = [&] { game.ticks(5); };
-    game.click(2);
-    ASSERT_EQ(game.shown.size(), 2U);
-    EXPECT_EQ(game.shown[0].message, missOn(Level::Hard, 591));
-    EXPECT_EQ(game.shown[1].message, kTimeUp);
-    EXPECT_EQ(game.shown[1].depth, 2);
-    EXPECT_EQ(game.shown[1].controls.text1Text, "0");
-    EXPECT_TRUE(allBoxes(game.shown[1].controls, [](auto& box) { return box.enabled; }));
-    EXPECT_FALSE(game.board.gameInProgress());
-    EXPECT_EQ(game.controls().command1Caption, "&Next Number");
-    EXPECT_EQ(game.controls().text2Text, "1");
-    EXPECT_EQ(game.controls().boxes[2].colour, kOpenedColour);
-}
-
-// The eighth opening: its win or miss message first, the game running and
-// the count not yet up; then the chance limit's, after the count and before
-// the box turns red. From a win or the limit on, the countdown stands still.
-struct EighthOpening {
-    const char* name;
-    Level level;
-    const char* eighthBox;
-    bool wins;
-};
-
-class ChanceLimit : public ::testing::TestWithParam<EighthOpening> {};
-
-TEST_P(ChanceLimit, TheEighthOpeningEndsTheGame)
-{
-    const EighthOpening& row = GetParam();
-    const int eighth =
-        static_cast<int>(std::ranges::find(facts().boxes, row.eighthBox) - facts().boxes.begin());
-    const int hidden = numberOn(eighth, row.level);
-    Harness game(row.level);
-    game.start(row.wins ? hidden : factsOf(row.level).highest);
-    for (int opening = 1; opening <= 7; ++opening) {
-        game.click(opening + 7);
-    }
-    game.whileOpen = [&] {
-        game.ticks(5);
-        game.whileOpen = [&] { game.ticks(5); };
-    };
-    game.click(eighth);
-
-    ASSERT_EQ(game.shown.size(), 9U);
-    EXPECT_EQ(game.shown[7].message, row.wins ? winOn(row.level) : missOn(row.level, hidden));
-    EXPECT_TRUE(game.shown[7].controls.timer1Enabled);
-    EXPECT_EQ(game.shown[7].controls.text2Text, "7");
-    EXPECT_EQ(game.shown[8].message, kNoMoreChance);
-    EXPECT_EQ(game.shown[8].controls.text2Text, "8");
-    EXPECT_EQ(game.shown[8].controls.box(eighth).colour, kFreshColour);
-    EXPECT_EQ(game.controls().box(eighth).colour, kOpenedColour);
-    EXPECT_FALSE(game.board.gameInProgress());
-    EXPECT_EQ(game.controls().command1Caption, "&Next Number");
-    game.ticks(5);
-    EXPECT_EQ(game.controls().text1Text,
-              std::to_string(factsOf(row.level).seconds - (row.wins ? 0 : 5)));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Openings, ChanceLimit,
-    ::testing::Values(EighthOpening{"Form1Win", Level::Easy, "Command32", true},
-                      EighthOpening{"medium1Win", Level::Medium, "Command45", true},
-                      EighthOpening{"hard1Win", Level::Hard, "Command32", true},
-                      EighthOpening{"medium1Miss", Level::Medium, "Command9", false}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Draws, TheLeastAndTheGreatestGiveTheEndsOfTheRange)
 {

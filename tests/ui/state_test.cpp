@@ -85,8 +85,12 @@ void StateTest::eachStateShowsWhatTheRecordSays()
     // dialog is answered with `colour`, or cancelled.
     QStringList messages;
     std::optional<QColor> colour;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&messages, &colour] {
+    QObject answering; // the answers end with the test
+    std::function<void()> answer;
+    answer = [&messages, &colour, &answering, &answer] {
+        // Each look at the screen is a timer of its own: a timer that is
+        // still running does not fire again for a message it brought.
+        QTimer::singleShot(10, &answering, answer);
         if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
             messages << "colour dialog offers " + dialog->currentColor().name();
             dialog->setCurrentColor(colour.value_or(dialog->currentColor()));
@@ -107,16 +111,29 @@ void StateTest::eachStateShowsWhatTheRecordSays()
             line << quoted(drawnText(button));
         }
         auto* board = qobject_cast<BoardWindow*>(box->parentWidget());
+        if (board != nullptr) {
+            int red = 0;
+            int working = 0;
+            for (const FaceButton* face : board->findChildren<FaceButton*>()) {
+                red += face->faceColour() == QColor(255, 0, 0) ? 1 : 0;
+                working += face->isEnabled() ? 1 : 0;
+            }
+            line << QString("over chance %1, %2 red, %3 working")
+                        .arg(board->findChild<QLineEdit*>("Text2")->text())
+                        .arg(red)
+                        .arg(working);
+        }
+        const qsizetype at = messages.size();
+        messages << (line << marks({{!box->isVisible(), "CLOSED BY A LEFTOVER CLICK"}})).join(' ');
         if (board != nullptr && board->findChild<QTimer*>("Timer1")->isActive()) {
             auto* seconds = board->findChild<QLineEdit*>("Text1");
-            line << "a tick:" << seconds->text();
-            board->Timer1_Timer();
-            line << "to" << seconds->text();
+            const QString was = seconds->text();
+            board->Timer1_Timer(); // a message it brings is written after this one
+            messages[at] += QString(", a tick: %1 to %2").arg(was, seconds->text());
         }
-        messages << (line << marks({{!box->isVisible(), "CLOSED BY A LEFTOVER CLICK"}})).join(' ');
         QTest::keyClick(box, Qt::Key_Return);
-    });
-    answer.start(10);
+    };
+    answer();
     const auto focusName = [] {
         QWidget* focus = QApplication::focusWidget();
         return focus != nullptr ? focus->objectName() : "nothing";
