@@ -26,63 +26,50 @@ struct LevelFacts {
     int seconds = 0;
     std::string win;
     std::string miss;
-    std::vector<int> numbers; // what each box hides, in box order
+    std::vector<int> numbers; // what each box hides, in box order: Command2 to Command45
 };
 
-struct Facts {
-    std::vector<LevelFacts> levels; // in the game's order of levels
-    std::vector<std::string> boxes; // box order: Command2 to Command45
-};
-
-inline const Facts& facts()
+inline const LevelFacts& factsOf(Level which)
 {
-    static const Facts read = [] {
-        Facts all;
-        std::map<int, std::pair<std::string, int>> boxes; // by number: name, place on the board
-        std::map<std::string, std::vector<int>> numbers;  // by level, in board order
+    static const std::vector<LevelFacts> levels = [] {
+        std::vector<LevelFacts> all;
+        std::map<int, std::size_t>
+            places; // by a box's number (7 for Command7), its place on the board
+        std::map<std::string, std::vector<int>> laidOut; // each level's numbers, place by place
         std::ifstream file(NUMORRA_LEVEL_FACTS);
-        for (std::string line; std::getline(file, line);) {
+        for (std::string line, kind, word; std::getline(file, line);) {
             std::istringstream words(line);
-            std::string kind;
-            std::string word;
             words >> kind;
             if (kind == "level") {
-                LevelFacts& level = all.levels.emplace_back();
+                LevelFacts& level = all.emplace_back();
                 words >> level.name >> level.window >> level.lowest >> level.highest >>
                     level.seconds;
             } else if (kind == "win" || kind == "miss") {
                 words >> word;
-                auto& level = *std::ranges::find(all.levels, word, &LevelFacts::name);
+                auto& level = *std::ranges::find(all, word, &LevelFacts::name);
                 words >> std::quoted(kind == "win" ? level.win : level.miss);
             } else if (kind == "boxes") {
                 while (words >> word) {
-                    boxes[std::stoi(word.substr(7))] = {word, static_cast<int>(boxes.size())};
+                    places.emplace(std::stoi(word.substr(7)), places.size());
                 }
             } else if (kind == "numbers") {
                 words >> word;
                 for (int number = 0; words >> number;) {
-                    numbers[word].push_back(number);
+                    laidOut[word].push_back(number);
                 }
             }
         }
-        for (const auto& [number, box] : boxes) {
-            all.boxes.push_back(box.first);
-            for (LevelFacts& level : all.levels) {
-                level.numbers.push_back(
-                    numbers[level.name].at(static_cast<std::size_t>(box.second)));
+        for (LevelFacts& level : all) {
+            for (const auto& [box, place] : places) {
+                level.numbers.push_back(laidOut[level.name].at(place));
             }
         }
-        if (all.levels.size() != kLevels.size() || all.boxes.size() != kBoxCount) {
+        if (all.size() != kLevels.size() || places.size() != kBoxCount) {
             throw std::runtime_error(NUMORRA_LEVEL_FACTS " does not hold every level and box");
         }
         return all;
     }();
-    return read;
-}
-
-inline const LevelFacts& factsOf(Level level)
-{
-    return facts().levels.at(static_cast<std::size_t>(level));
+    return levels.at(static_cast<std::size_t>(which));
 }
 
 // The number box `box` (in box order) hides on `level`.

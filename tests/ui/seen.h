@@ -232,11 +232,12 @@ inline QStringList windowLines(QWidget* window)
         lines << "menu " + itemSeen(menu);
     }
     std::map<int, std::map<int, FaceButton*>> rows;
-    int working = 0;
     for (FaceButton* box : board->findChildren<FaceButton*>()) {
         rows[box->y()][box->x()] = box;
-        working += box->isVisible() && box->isEnabled() ? 1 : 0;
     }
+    QStringList red;
+    FaceButton* fresh = nullptr;
+    int working = 0;
     int rowNumber = 0;
     for (const auto& [y, row] : rows) {
         QStringList line{QString("grid at y %1:").arg(y)};
@@ -249,17 +250,16 @@ inline QStringList windowLines(QWidget* window)
             if (name != QString("Box, row %1, column %2").arg(rowNumber).arg(++column)) {
                 line << quoted(name);
             }
+            working += box->isVisible() && box->isEnabled() ? 1 : 0;
+            if (box->faceColour() == QColor(255, 0, 0)) {
+                red << box->objectName();
+            } else {
+                fresh = box;
+            }
         }
         lines << line.join(' ');
     }
-    QStringList boxes{QString("boxes %1 working, red:").arg(working)};
-    auto* fresh = board->findChild<FaceButton*>("Command2");
-    for (const std::string& name : testing::facts().boxes) {
-        auto* box = board->findChild<FaceButton*>(QString::fromStdString(name));
-        const bool red = box->faceColour() == QColor(255, 0, 0);
-        boxes << (red ? box->objectName() : "");
-        fresh = red ? fresh : box;
-    }
+    QStringList boxes = QStringList{QString("boxes %1 working, red:").arg(working)} << red;
     // A fresh box is drawn in the theme's button face, give or take the bevel's shading.
     if (const QColor shown = painted(fresh, fresh->rect().center());
         contrastRatio(shown, board->palette().color(QPalette::Button)) >= kMarkContrast) {
