@@ -1,9 +1,9 @@
 #!/usr/bin/python3
-"""Reads what Orca said during scripts/screenreader_play.py's games and fails
-where a blind player would be let down: a start whose target is not spoken, a
-message spoken other than once, nothing spoken after a message or Stop, a
-phrase that names a box's hidden number, or Orca hearing of controls already
-destroyed after the level switch. Prints the transcript.
+"""Reads what Orca said during scripts/screenreader_play.py's games, prints
+the transcript, and fails where a blind player would be let down: a start
+whose target is not spoken, a message spoken other than once, nothing
+spoken after a message or Stop, a phrase naming a box's hidden number, or
+Orca hearing of controls already destroyed by the level switch.
 Usage: screenreader_check.py ORCA_LOG KEYS LEVEL_FACTS
 """
 import datetime
@@ -12,9 +12,6 @@ import shlex
 import sys
 
 orca_log, keys_file, facts_file = sys.argv[1:4]
-failures = []
-
-# The numbers each level hides (tests/levels.txt).
 facts = [shlex.split(line) for line in open(facts_file) if line.strip() and line[0] != "#"]
 levels = [words[1] for words in facts if words[0] == "level"]
 hidden = {level: {int(n) for w in facts if w[:2] == ["numbers", level] for n in w[2:]} for level in levels}
@@ -34,46 +31,40 @@ for line in open(orca_log, errors="replace"):
     if re.search(r"defunct (source|object)|for \[DEAD\]", line):
         dead.append((when, line.strip()))
 
-events = [(float(t), key, what.strip()) for t, key, what in
-          (line.split(maxsplit=2) for line in open(keys_file))]
+events = [(float(t), key, what.strip()) for t, key, what in (line.split(maxsplit=2) for line in open(keys_file))]
 notes = [e for e in events if e[1] == "-"]
 # A stretch of speech runs from one key (or the wait for time up) to the next.
 bounds = [e for e in events if e[1] != "-" or e[2] == "wait"] + [(float("inf"), "-", "end")]
-level, openings, switched = levels[0], 0, None
+failures, level, openings, switched = [], levels[0], 0, None
 for (moment, key, what), (following, _, _) in zip(bounds, bounds[1:]):
-    for _, _, note in (n for n in notes if n[0] <= moment and n[2].startswith("level:")):
-        level = note.split(":")[1]
+    level = ([n[2].split(":")[1] for n in notes if n[0] <= moment and n[2].startswith("level:")] or [level])[-1]
     texts = [said for at, said in phrases if moment <= at < following]
     print(f"[{key if key != '-' else what}]\n" + "".join(f"    {text}\n" for text in texts), end="")
-    label = f"{key} ({what}) at {datetime.datetime.fromtimestamp(moment):%H:%M:%S}"
     spoken = lambda needle: sum(text.count(needle) for text in texts)
+    wrong = []
     if what == "start":
         target = next(n[2].split(":")[1] for n in notes if n[0] >= moment and n[2].startswith("target:"))
         openings = 0
-        if spoken(f"Find out this number: {target}") == 0:
-            failures.append(f"{label}: the target {target} was not spoken")
+        wrong += [f"the target {target} was not spoken"] * (spoken(f"Find out this number: {target}") == 0)
     elif what.startswith("open"):
         openings += 1
         if (count := spoken("This Button Contains") + spoken("You Won!!!")) != 1:
-            failures.append(f"{label}: the message was spoken {count} times")
-    elif what == "dismiss" and not texts:
-        failures.append(f"{label}: nothing was spoken after the message")
-    elif what == "stop" and not texts:
-        failures.append(f"{label}: nothing was spoken after Stop")
+            wrong.append(f"the message was spoken {count} times")
+    elif what in ("dismiss", "stop") and not texts:
+        wrong.append(f"nothing was spoken after {'the message' if what == 'dismiss' else 'Stop'}")
     elif what == "switch":
         switched = moment
     if what == "dismiss" and openings == 8:
         openings = 0
         if (count := spoken("You Have No More Chance.")) != 1:
-            failures.append(f"{label}: the chance limit was spoken {count} times")
+            wrong.append(f"the chance limit was spoken {count} times")
     if what == "wait" and (count := spoken("Your Time is Up.")) != 1:
-        failures.append(f"{label}: time up was spoken {count} times")
-    # The target, and an opened box's number in its message, are the only
-    # numbers of the board ever said.
+        wrong.append(f"time up was spoken {count} times")
+    # The target, and an opened box's number in its message, are the only numbers of the board said.
     for text in texts:
         for number in re.findall(r"\b\d+\b", re.sub(r"Find out this number: \d+|Contains : \d+", "", text)):
-            if int(number) in hidden[level]:
-                failures.append(f"{label}: '{text}' names the hidden {number}")
+            wrong += [f"'{text}' names the hidden {number}"] * (int(number) in hidden[level])
+    failures += [f"{key} ({what}) at {datetime.datetime.fromtimestamp(moment):%H:%M:%S}: {w}" for w in wrong]
 
 if switched is None:
     failures.append("the level switch never happened")
