@@ -61,11 +61,11 @@ inline bool drawnWhole(const QWidget* control)
 inline QString artOf(QImage image)
 {
     image.convertTo(QImage::Format_ARGB32_Premultiplied);
-    for (const QString name : {"numorra", "aboutme"}) {
+    for (const char* name : {"numorra", "aboutme"}) {
         QImage drawn(image.size(), QImage::Format_ARGB32_Premultiplied);
         drawn.fill(Qt::transparent);
         QPainter painter(&drawn);
-        QSvgRenderer(NUMORRA_ICON_DIR "/" + name + ".svg").render(&painter);
+        QSvgRenderer(QString(NUMORRA_ICON_DIR "/%1.svg").arg(name)).render(&painter);
         painter.end();
         drawn.setDevicePixelRatio(image.devicePixelRatio());
         if (drawn == image) {
