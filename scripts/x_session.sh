@@ -21,8 +21,10 @@ x_session_start() {
 x_session_display() {
   local size=${1:-1024x768} display_file
   display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$display_file" 2>/dev/null &
+  x_session_server_log=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$display_file" 2>"$x_session_server_log" &
   x_session_pids+=($!)
+  x_session_server=$!
   for _ in $(seq 600); do
     [ -s "$display_file" ] && break
     sleep 0.05
@@ -31,7 +33,8 @@ x_session_display() {
   export DISPLAY
   rm -f "$display_file"
   [ "$DISPLAY" != : ] && return
-  echo "x_session: Xvfb gave no display within thirty seconds" >&2
+  echo "x_session: Xvfb gave no display within thirty seconds; it said:" >&2
+  cat "$x_session_server_log" >&2
   return 1
 }
 
@@ -46,10 +49,16 @@ x_session_window_manager() {
       rm -f "$log"
       return
     fi
+    kill -0 "${x_session_pids[-1]}" 2>/dev/null || break
     sleep 0.05
   done
-  echo "x_session: openbox did not manage display $DISPLAY within thirty seconds; it said:" >&2
+  echo "x_session: openbox did not manage display $DISPLAY (it ended, or thirty seconds passed); it said:" >&2
   cat "$log" >&2
+  local number=${DISPLAY#:}
+  echo "x_session: its Xvfb (pid ${x_session_server:-none}) $(kill -0 "${x_session_server:-0}" 2>/dev/null &&
+    echo runs || echo has ended); lock: $(cat "/tmp/.X$number-lock" 2>/dev/null || echo none);" \
+    "socket: $(ls "/tmp/.X11-unix/X$number" 2>/dev/null || echo none); it said:" >&2
+  cat "${x_session_server_log:-/dev/null}" >&2
   rm -f "$log"
   return 1
 }
@@ -85,4 +94,5 @@ x_session_stop() {
     wait "$pid" 2>/dev/null || true
   done
   x_session_pids=()
+  rm -f "${x_session_server_log:-}"
 }
