@@ -91,7 +91,7 @@ inline bool readable(const QImage& shot, const QRectF& area)
     const QColor behind(
         std::ranges::max_element(counts, {}, [](auto& e) { return e.second; })->first);
     return std::ranges::any_of(counts, [&behind](auto& entry) {
-        return contrastRatio(QColor(entry.first), behind) >= kReadableContrast;
+        return contrastRatio(QColor(entry.first), behind) >= 4.5;
     });
 }
 
@@ -109,8 +109,8 @@ inline bool markStandsOut(FaceButton* box, const QColor& board)
     while (inner < marked.width() / 2 && marked.pixel(inner, y) != plain.pixel(inner, y)) {
         ++inner;
     }
-    return inner > 0 && contrastRatio(QColor(marked.pixel(0, y)), board) >= kMarkContrast &&
-           contrastRatio(QColor(marked.pixel(inner - 1, y)), box->faceColour()) >= kMarkContrast;
+    return inner > 0 && contrastRatio(QColor(marked.pixel(0, y)), board) >= 3.0 &&
+           contrastRatio(QColor(marked.pixel(inner - 1, y)), box->faceColour()) >= 3.0;
 }
 
 inline QString windowSeen(QWidget* window, QWidget* client, const QColor& face)
@@ -262,7 +262,7 @@ inline QStringList windowLines(QWidget* window)
     QStringList boxes = QStringList{QString("boxes %1 working, red:").arg(working)} << red;
     // A fresh box is drawn in the theme's button face, give or take the bevel's shading.
     if (const QColor shown = painted(fresh, fresh->rect().center());
-        contrastRatio(shown, board->palette().color(QPalette::Button)) >= kMarkContrast) {
+        contrastRatio(shown, board->palette().color(QPalette::Button)) >= 3.0) {
         boxes << "fresh face" << shown.name();
     }
     if (auto* focused = qobject_cast<FaceButton*>(QApplication::focusWidget())) {
